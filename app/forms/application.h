@@ -1,0 +1,47 @@
+#pragma once
+// The program as a whole: its directory, its message loop, its end, and the event
+// boundary at which a run-time error is shown and the program ends.
+
+#include "app/forms/error.h"
+
+#include <exception>
+#include <string>
+
+namespace forms {
+
+// The program's title, used for the run-time error box.
+inline constexpr wchar_t kProgramTitle[] = L"Trovane_Config";
+
+// Exit code of a program ended by a run-time error.
+inline constexpr unsigned kRuntimeErrorExitCode = 1;
+
+// The folder of the running executable, without a trailing separator.
+std::wstring applicationDirectory();
+
+// Runs the user-interface thread's messages until the last window has gone.
+int runMessageLoop();
+
+// Ends the process at once; no further events run.
+[[noreturn]] void end();
+
+// The text of the run-time error box for an error.
+std::wstring runtimeErrorText(const Error& error);
+
+// Shows the run-time error box and ends the process with a non-zero exit code.
+[[noreturn]] void failWithRuntimeError(const Error& error);
+
+// Runs an event handler; an error escaping it shows the run-time error box and ends
+// the process, so no exception crosses a Win32 callback.
+template <typename Handler> void runEvent(Handler&& handler) noexcept {
+    try {
+        handler();
+    } catch (const Error& error) {
+        failWithRuntimeError(error);
+    } catch (const std::bad_alloc&) {
+        failWithRuntimeError(Error(7, L"Out of memory"));
+    } catch (...) {
+        failWithRuntimeError(Error(51, L"Internal error"));
+    }
+}
+
+} // namespace forms

@@ -1,0 +1,75 @@
+#include "app/forms/control.h"
+
+#include "app/forms/dpi.h"
+#include "app/forms/error.h"
+#include "app/forms/form.h"
+
+namespace forms {
+
+std::wstring Control::getProperty(std::wstring_view property) const {
+    throw propertyNotSupportedError(property);
+}
+
+void Control::setProperty(std::wstring_view property, const std::wstring&) {
+    throw propertyNotSupportedError(property);
+}
+
+FormControl* FormControl::fromWindow(HWND window) {
+    return reinterpret_cast<FormControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void FormControl::create(HWND parent, UINT dpi, HFONT font) {
+    const DWORD visible = spec_.visible ? WS_VISIBLE : 0;
+    hwnd_ = CreateWindowExW(0, windowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS | visible | windowStyle(), 0, 0, 0,
+                            0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_)
+        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot create control " + std::wstring(name()));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    initialise();
+    relayout(dpi, font);
+}
+
+void FormControl::relayout(UINT dpi, HFONT font) {
+    if (!hwnd_)
+        return;
+    const Twips& r = spec_.rect;
+    SetWindowPos(hwnd_, HWND_TOP, twipsToPixels(r.left, dpi), twipsToPixels(r.top, dpi),
+                 twipsToPixels(r.width, dpi), twipsToPixels(r.height, dpi), SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void CaptionedControl::setCaption(const std::wstring& caption) {
+    caption_ = caption;
+    if (hwnd())
+        SetWindowTextW(hwnd(), caption_.c_str());
+}
+
+void CaptionedControl::setToolTipText(const std::wstring& text) {
+    toolTipText_ = text;
+    if (hwnd())
+        form().toolTips().set(hwnd(), toolTipText_);
+}
+
+std::wstring CaptionedControl::getProperty(std::wstring_view property) const {
+    if (property == L"Caption")
+        return caption();
+    if (property == L"ToolTipText")
+        return toolTipText();
+    return FormControl::getProperty(property);
+}
+
+void CaptionedControl::setProperty(std::wstring_view property, const std::wstring& value) {
+    if (property == L"Caption")
+        setCaption(value);
+    else if (property == L"ToolTipText")
+        setToolTipText(value);
+    else
+        FormControl::setProperty(property, value);
+}
+
+void CaptionedControl::initialise() {
+    SetWindowTextW(hwnd(), caption_.c_str());
+    form().toolTips().set(hwnd(), toolTipText_);
+}
+
+} // namespace forms

@@ -1,0 +1,86 @@
+#pragma once
+// Controls of a form. `Control` is what the window's control collection hands out:
+// a type name and properties by name. `FormControl` is a control built from a layout row.
+
+#include "app/forms/layout.h"
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+class Form;
+
+class Control {
+public:
+    virtual ~Control() = default;
+
+    // The toolkit's type name: "Label", "CommandButton", "OptionButton", ...
+    virtual std::wstring_view typeName() const = 0;
+    bool isType(std::wstring_view type) const { return typeName() == type; }
+
+    // Properties by name, as text; a property the type lacks raises error 438.
+    virtual std::wstring getProperty(std::wstring_view property) const;
+    virtual void setProperty(std::wstring_view property, const std::wstring& value);
+};
+
+class FormControl : public Control {
+public:
+    FormControl(Form& form, const ControlSpec& spec) : form_(form), spec_(spec) {}
+
+    const ControlSpec& spec() const { return spec_; }
+    std::wstring_view name() const { return spec_.name; }
+    int index() const { return spec_.index; }
+    HWND hwnd() const { return hwnd_; }
+    Form& form() const { return form_; }
+
+    // The control that owns a child window of a form, or nullptr.
+    static FormControl* fromWindow(HWND window);
+
+    // Creates the control's window inside its container, from the layout row.
+    virtual void create(HWND parent, UINT dpi, HFONT font);
+    // Places the control for a new DPI and gives it the form's font.
+    virtual void relayout(UINT dpi, HFONT font);
+    // The window is gone (destroyed with its form).
+    virtual void destroyed() { hwnd_ = nullptr; }
+
+    virtual bool canTakeFocus() const { return false; }
+    virtual void onCommand(WORD /*notification*/) {}
+    virtual void onScroll(WORD /*request*/) {}
+
+protected:
+    virtual const wchar_t* windowClass() const = 0;
+    virtual DWORD windowStyle() const = 0;
+    // Puts the control's state into its new window.
+    virtual void initialise() {}
+
+private:
+    Form& form_;
+    const ControlSpec& spec_;
+    HWND hwnd_ = nullptr;
+};
+
+// A control with a caption and a tool tip.
+class CaptionedControl : public FormControl {
+public:
+    using FormControl::FormControl;
+
+    const std::wstring& caption() const { return caption_; }
+    void setCaption(const std::wstring& caption);
+    const std::wstring& toolTipText() const { return toolTipText_; }
+    void setToolTipText(const std::wstring& text);
+
+    std::wstring getProperty(std::wstring_view property) const override;
+    void setProperty(std::wstring_view property, const std::wstring& value) override;
+
+protected:
+    void initialise() override;
+
+private:
+    std::wstring caption_{spec().caption};
+    std::wstring toolTipText_;
+};
+
+} // namespace forms

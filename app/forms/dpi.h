@@ -1,0 +1,21 @@
+#pragma once
+// DPI helpers. The newer per-monitor functions are looked up at run time so that the
+// program still starts on systems that lack them; there it falls back to the system DPI.
+
+#include <windows.h>
+
+namespace forms {
+
+inline constexpr int kTwipsPerInch = 1440;
+
+UINT systemDpi();
+UINT windowDpi(HWND window);
+int twipsToPixels(int twips, UINT dpi);
+
+// Outer window rectangle (at 0,0) whose client area is the given size at the given DPI.
+RECT outerRectForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
+
+// The system's message font at the given DPI; the caller owns the handle.
+HFONT createMessageFont(UINT dpi);
+
+} // namespace forms

@@ -1,0 +1,282 @@
+#include "app/forms/form.h"
+
+#include "app/forms/application.h"
+#include "app/forms/command_button.h"
+#include "app/forms/dpi.h"
+#include "app/forms/frame.h"
+#include "app/forms/hscrollbar.h"
+#include "app/forms/image.h"
+#include "app/forms/label.h"
+#include "app/forms/option_button.h"
+#include "app/forms/timer.h"
+
+#include <commctrl.h>
+
+namespace forms {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"TrovaneForm";
+constexpr wchar_t kFormProperty[] = L"TrovaneForm";
+int loadedForms = 0;
+
+std::unique_ptr<FormControl> makeControl(Form& form, const ControlSpec& spec) {
+    switch (spec.kind) {
+    case ControlKind::Label:
+        return std::make_unique<Label>(form, spec);
+    case ControlKind::Frame:
+        return std::make_unique<Frame>(form, spec);
+    case ControlKind::OptionButton:
+        return std::make_unique<OptionButton>(form, spec);
+    case ControlKind::CommandButton:
+        return std::make_unique<CommandButton>(form, spec);
+    case ControlKind::HScrollBar:
+        return std::make_unique<HScrollBar>(form, spec);
+    case ControlKind::Image:
+        return std::make_unique<Image>(form, spec);
+    case ControlKind::Timer:
+        return std::make_unique<Timer>(form, spec);
+    }
+    return nullptr;
+}
+
+void registerWindowClasses(WNDPROC formProc) {
+    static bool registered = false;
+    if (registered)
+        return;
+    registered = true;
+    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&commonControls);
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = formProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kFormClass;
+    RegisterClassExW(&windowClass);
+    Frame::registerWindowClass();
+    Image::registerWindowClass();
+}
+
+POINT centredOnScreen(SIZE size) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return {work.left + (work.right - work.left - size.cx) / 2, work.top + (work.bottom - work.top - size.cy) / 2};
+}
+
+SIZE sizeOf(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
+
+} // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> layout) : spec_(spec) {
+    for (const ControlSpec& row : layout)
+        controls_.push_back(makeControl(*this, row));
+}
+
+Form::~Form() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+void Form::load() {
+    if (isLoaded())
+        return;
+    create();
+    Form_Load();
+}
+
+void Form::create() {
+    if (isLoaded())
+        return;
+    registerWindowClasses(windowProc);
+    createWindow();
+    ++loadedForms;
+    toolTips_ = std::make_unique<ToolTips>(hwnd_);
+    setIcon();
+    applyDpi(windowDpi(hwnd_));
+    createControls();
+    lastFocus_ = initialFocus() ? initialFocus()->hwnd() : nullptr;
+}
+
+void Form::show() {
+    load();
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+    if (lastFocus_)
+        SetFocus(lastFocus_);
+}
+
+void Form::unload() {
+    if (!isLoaded() || unloading_)
+        return;
+    unloading_ = true;
+    std::int16_t cancel = 0;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{unloading_};
+    Form_Unload(cancel);
+    if (cancel == 0)
+        DestroyWindow(hwnd_);
+}
+
+Control& Form::controls(int index) const {
+    if (index < 0 || index >= count())
+        throw Error(9, L"Subscript out of range");
+    return *controls_[static_cast<std::size_t>(index)];
+}
+
+std::vector<OptionButton*> Form::optionGroup(std::wstring_view container) const {
+    std::vector<OptionButton*> group;
+    for (const auto& candidate : controls_)
+        if (auto* option = dynamic_cast<OptionButton*>(candidate.get()); option && option->spec().container == container)
+            group.push_back(option);
+    return group;
+}
+
+bool Form::routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if ((message != WM_COMMAND && message != WM_HSCROLL) || lParam == 0)
+        return false;
+    FormControl* control = FormControl::fromWindow(reinterpret_cast<HWND>(lParam));
+    if (!control)
+        return false;
+    const WORD code = message == WM_COMMAND ? HIWORD(wParam) : LOWORD(wParam);
+    runEvent([&] { message == WM_COMMAND ? control->onCommand(code) : control->onScroll(code); });
+    result = 0;
+    return true;
+}
+
+LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        SetPropW(window, kFormProperty, form);
+        form->hwnd_ = window;
+    }
+    Form* form = fromWindow(window);
+    return form ? form->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
+Form* Form::fromWindow(HWND window) { return static_cast<Form*>(GetPropW(window, kFormProperty)); }
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (routeToControl(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_CLOSE:
+        runEvent([this] { unload(); });
+        return 0;
+    case WM_TIMER:
+        onTimer(wParam);
+        return 0;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        applyDpi(HIWORD(wParam));
+        const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi_), windowStyle(), 0, dpi_));
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        onDestroyed();
+        return 0;
+    case WM_NCDESTROY:
+        RemovePropW(hwnd_, kFormProperty);
+        hwnd_ = nullptr;
+        if (--loadedForms == 0)
+            PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+DWORD Form::windowStyle() const {
+    const DWORD frame = spec_.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    return frame | WS_CLIPCHILDREN;
+}
+
+SIZE Form::clientPixels(UINT dpi) const {
+    return {twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+}
+
+void Form::createWindow() {
+    const UINT dpi = systemDpi();
+    const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi), windowStyle(), 0, dpi));
+    const POINT at = centredOnScreen(size);
+    const std::wstring caption(spec_.caption);
+    CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr, nullptr,
+                    GetModuleHandleW(nullptr), this);
+    if (!hwnd_)
+        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot create the window " + caption);
+}
+
+void Form::createControls() {
+    for (const auto& control : controls_) {
+        const std::wstring_view container = control->spec().container;
+        HWND parent = container.empty() ? hwnd_ : findControl(container, kNotAnArray)->hwnd();
+        control->create(parent, dpi_, font_);
+    }
+}
+
+void Form::setIcon() {
+    if (!spec_.icon)
+        return;
+    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetrics(metric);
+        HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0);
+        SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
+}
+
+// Sizes the client area and every control for the DPI, with the message font at that DPI.
+void Form::applyDpi(UINT dpi) {
+    HFONT oldFont = font_;
+    dpi_ = dpi;
+    font_ = createMessageFont(dpi_);
+    RECT outer;
+    GetWindowRect(hwnd_, &outer);
+    const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi_), windowStyle(), 0, dpi_));
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& control : controls_)
+        control->relayout(dpi_, font_);
+    if (oldFont)
+        DeleteObject(oldFont);
+}
+
+void Form::onDestroyed() {
+    for (const auto& control : controls_)
+        control->destroyed();
+    toolTips_.reset();
+    if (font_)
+        DeleteObject(font_);
+    font_ = nullptr;
+    lastFocus_ = nullptr;
+}
+
+// Keeps the focused control across deactivation, as a dialog does.
+void Form::onActivate(bool active) {
+    HWND focus = GetFocus();
+    if (!active && focus && IsChild(hwnd_, focus))
+        lastFocus_ = focus;
+    else if (active && lastFocus_ && IsWindow(lastFocus_))
+        SetFocus(lastFocus_);
+}
+
+void Form::onTimer(UINT_PTR id) {
+    for (const auto& control : controls_)
+        if (auto* timer = dynamic_cast<Timer*>(control.get()); timer && timer->timerId() == id)
+            runEvent([timer] { timer->tick(); });
+}
+
+FormControl* Form::findControl(std::wstring_view name, int index) const {
+    for (const auto& control : controls_)
+        if (control->name() == name && control->index() == index)
+            return control.get();
+    return nullptr;
+}
+
+} // namespace forms

@@ -1,0 +1,123 @@
+#pragma once
+// A window of the program, built from its layout rows. Each concrete form binds its
+// controls by name and overrides the event handlers it has.
+
+#include "app/forms/control.h"
+#include "app/forms/control_array.h"
+#include "app/forms/layout.h"
+#include "app/forms/tooltips.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <vector>
+
+namespace forms {
+
+class OptionButton;
+
+class Form {
+public:
+    Form(const FormSpec& spec, std::span<const ControlSpec> layout);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    // Creates the window and its controls and runs Form_Load; nothing when loaded already.
+    void load();
+    // Creates the window and its controls, hidden, without running Form_Load.
+    void create();
+    // Shows the window modeless with no owner, loading it first.
+    void show();
+    // Raises Form_Unload; unless it sets Cancel, destroys the window and its controls.
+    void unload();
+
+    bool isLoaded() const { return hwnd_ != nullptr; }
+    HWND hwnd() const { return hwnd_; }
+    UINT dpi() const { return dpi_; }
+
+    // The control collection: every control, each array element separately.
+    int count() const { return static_cast<int>(controls_.size()); }
+    // Element by index from 0; error 9 outside the collection.
+    Control& controls(int index) const;
+
+    // The option buttons of one container (a frame's name, or empty for the window).
+    std::vector<OptionButton*> optionGroup(std::wstring_view container) const;
+    ToolTips& toolTips() { return *toolTips_; }
+
+    // Keyboard navigation of the form that a key message is for; true when handled.
+    static bool preTranslate(const MSG& message);
+    // Hands a control's notification (WM_COMMAND, WM_HSCROLL) to the control; true when handled.
+    static bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+protected:
+    virtual void Form_Load() {}
+    virtual void Form_Unload(std::int16_t& /*Cancel*/) {}
+
+    template <typename ControlType> ControlType& control(std::wstring_view name) const;
+    template <typename ControlType> ControlArray<ControlType> controlArray(std::wstring_view name) const;
+
+private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static Form* fromWindow(HWND window);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    DWORD windowStyle() const;
+    SIZE clientPixels(UINT dpi) const;
+    void createWindow();
+    void createControls();
+    void setIcon();
+    void applyDpi(UINT dpi);
+    void onDestroyed();
+    void onActivate(bool active);
+    void onTimer(UINT_PTR id);
+    FormControl* findControl(std::wstring_view name, int index) const;
+
+    // Keyboard navigation (form_navigation.cpp).
+    bool handleKey(WPARAM key);
+    FormControl* focusedControl() const;
+    std::vector<FormControl*> tabStops() const;
+    FormControl* focusTarget(FormControl* stop) const;
+    FormControl* initialFocus() const;
+    void moveFocusByTab(bool backward);
+    void moveWithinGroup(OptionButton& from, int step);
+
+    const FormSpec& spec_;
+    std::vector<std::unique_ptr<FormControl>> controls_;
+    HWND hwnd_ = nullptr;
+    HFONT font_ = nullptr;
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    std::unique_ptr<ToolTips> toolTips_;
+    HWND lastFocus_ = nullptr;
+    bool unloading_ = false;
+};
+
+// The one default instance of a form class, created on first use and kept for the
+// rest of the run.
+template <typename FormType> FormType& defaultInstance() {
+    static FormType* const instance = new FormType();
+    return *instance;
+}
+
+template <typename ControlType> ControlType& Form::control(std::wstring_view name) const {
+    auto* found = dynamic_cast<ControlType*>(findControl(name, kNotAnArray));
+    if (!found)
+        throw Error(424, L"Object required: " + std::wstring(name));
+    return *found;
+}
+
+template <typename ControlType> ControlArray<ControlType> Form::controlArray(std::wstring_view name) const {
+    std::vector<ControlType*> elements;
+    for (const auto& candidate : controls_)
+        if (candidate->name() == name && candidate->index() >= 0) {
+            const auto index = static_cast<std::size_t>(candidate->index());
+            elements.resize(std::max(elements.size(), index + 1));
+            elements[index] = dynamic_cast<ControlType*>(candidate.get());
+        }
+    return ControlArray<ControlType>(std::move(elements));
+}
+
+} // namespace forms

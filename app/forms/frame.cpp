@@ -1,0 +1,74 @@
+#include "app/forms/frame.h"
+
+#include "app/forms/form.h"
+
+namespace forms {
+
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"TrovaneFrame";
+
+void paintFrame(HWND frame) {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(frame, &paint);
+    RECT box;
+    GetClientRect(frame, &box);
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(frame, WM_GETFONT, 0, 0));
+    const HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    TEXTMETRICW metrics;
+    GetTextMetricsW(dc, &metrics);
+    // As a group box: the top line runs through the middle of the caption's line.
+    box.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &box, EDGE_ETCHED, BF_RECT);
+    wchar_t caption[256];
+    const int length = GetWindowTextW(frame, caption, static_cast<int>(std::size(caption)));
+    if (length > 0) {
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+        RECT text{metrics.tmAveCharWidth, 0, box.right - metrics.tmAveCharWidth, metrics.tmHeight};
+        DrawTextW(dc, caption, length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    SelectObject(dc, oldFont);
+    EndPaint(frame, &paint);
+}
+
+LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (Form::routeToControl(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_SETFONT:
+        SetPropW(frame, L"font", reinterpret_cast<HANDLE>(wParam));
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(GetPropW(frame, L"font"));
+    case WM_SETTEXT:
+        result = DefWindowProcW(frame, message, wParam, lParam);
+        InvalidateRect(frame, nullptr, TRUE);
+        return result;
+    case WM_PAINT:
+        paintFrame(frame);
+        return 0;
+    case WM_NCDESTROY:
+        RemovePropW(frame, L"font");
+        break;
+    }
+    return DefWindowProcW(frame, message, wParam, lParam);
+}
+
+} // namespace
+
+void Frame::registerWindowClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = frameProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kFrameClass;
+    RegisterClassExW(&windowClass);
+}
+
+const wchar_t* Frame::windowClass() const { return kFrameClass; }
+
+} // namespace forms

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "app/forms/control.h"
+
+namespace forms {
+
+// A frame: a plain etched box that contains other controls. The option buttons
+// inside one frame form one exclusive group.
+class Frame : public CaptionedControl {
+public:
+    using CaptionedControl::CaptionedControl;
+    std::wstring_view typeName() const override { return L"Frame"; }
+
+    static void registerWindowClass();
+
+protected:
+    const wchar_t* windowClass() const override;
+    DWORD windowStyle() const override { return 0; }
+};
+
+} // namespace forms

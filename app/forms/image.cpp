@@ -1,0 +1,41 @@
+#include "app/forms/image.h"
+
+namespace forms {
+
+namespace {
+
+constexpr wchar_t kImageClass[] = L"TrovaneImage";
+
+LRESULT CALLBACK imageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT)
+        return DefWindowProcW(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    GetClientRect(window, &client);
+    if (const auto* image = static_cast<const Image*>(FormControl::fromWindow(window)))
+        image->picture().drawStretched(dc, client);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+} // namespace
+
+void Image::registerWindowClass() {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = imageProc;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.lpszClassName = kImageClass;
+    RegisterClassExW(&windowClass);
+}
+
+const wchar_t* Image::windowClass() const { return kImageClass; }
+
+void Image::initialise() {
+    if (spec().picture)
+        picture_ = Picture::fromResource(spec().picture);
+}
+
+} // namespace forms

@@ -1,0 +1,34 @@
+#include "app/forms/option_button.h"
+
+#include "app/forms/form.h"
+
+namespace forms {
+
+void OptionButton::setValue(bool selected) {
+    if (selected) {
+        for (OptionButton* other : form().optionGroup(spec().container))
+            if (other != this && other->value_) {
+                other->value_ = false;
+                other->showValue();
+            }
+    }
+    value_ = selected;
+    showValue();
+}
+
+void OptionButton::onCommand(WORD notification) {
+    if (notification == BN_CLICKED)
+        setValue(true);
+}
+
+void OptionButton::initialise() {
+    CaptionedControl::initialise();
+    showValue();
+}
+
+void OptionButton::showValue() const {
+    if (hwnd())
+        SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+} // namespace forms

@@ -1,0 +1,24 @@
+#pragma once
+// The tool tips of one form's controls.
+
+#include <windows.h>
+
+#include <string>
+
+namespace forms {
+
+class ToolTips {
+public:
+    explicit ToolTips(HWND owner) : owner_(owner) {}
+    ToolTips(const ToolTips&) = delete;
+    ToolTips& operator=(const ToolTips&) = delete;
+
+    // Shows the text when the mouse rests on the control; an empty text shows none.
+    void set(HWND control, const std::wstring& text);
+
+private:
+    HWND owner_;
+    HWND window_ = nullptr;
+};
+
+} // namespace forms

@@ -1,0 +1,28 @@
+// Program entry: the splash window is the start-up window; the settings window that it
+// hands over to keeps the program running until it is closed.
+
+#include "app/forms/application.h"
+#include "app/forms/form.h"
+#include "app/trovane_main.h"
+
+#include <objbase.h>
+#include <windows.h>
+
+namespace {
+
+// Only the system folder may supply DLLs, so a DLL dropped into the game folder is never loaded.
+void restrictDllSearchToSystem() {
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
+    if (proc)
+        reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(proc))(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    restrictDllSearchToSystem();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    forms::runEvent([] { forms::defaultInstance<Trovane_Main>().show(); });
+    return forms::runMessageLoop();
+}

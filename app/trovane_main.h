@@ -1,0 +1,22 @@
+#pragma once
+// The splash window: a borderless picture for one second, then the settings window.
+
+#include "app/forms/form.h"
+#include "app/forms/image.h"
+#include "app/forms/timer.h"
+
+#include <cstdint>
+
+class Trovane_Main : public forms::Form {
+public:
+    Trovane_Main();
+
+    forms::Image& Image1;
+    forms::Timer& Timer1;
+
+protected:
+    void Form_Unload(std::int16_t& Cancel) override;
+
+private:
+    void Timer1_Timer();
+};

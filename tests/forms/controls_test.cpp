@@ -1,0 +1,137 @@
+// The toolkit's controls on a small form of their own: option groups, control
+// arrays, scroll bars and their change event.
+
+#include "app/forms/form.h"
+#include "app/forms/hscrollbar.h"
+#include "app/forms/option_button.h"
+#include "tests/support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using forms::ControlKind;
+
+constexpr forms::FormSpec kForm{.caption = L"Controls", .clientWidth = 4000, .clientHeight = 3000};
+// clang-format off
+constexpr forms::ControlSpec kLayout[] = {
+    {.kind = ControlKind::Frame,        .name = L"FrameA", .rect = {0, 0, 2000, 1000}},
+    {.kind = ControlKind::OptionButton, .name = L"A", .index = 0, .container = L"FrameA", .rect = {100, 100, 800, 300}},
+    {.kind = ControlKind::OptionButton, .name = L"A", .index = 1, .container = L"FrameA", .rect = {1000, 100, 800, 300}},
+    {.kind = ControlKind::Frame,        .name = L"FrameB", .rect = {2000, 0, 2000, 1000}},
+    {.kind = ControlKind::OptionButton, .name = L"B", .index = 0, .container = L"FrameB", .rect = {100, 100, 800, 300}},
+    {.kind = ControlKind::OptionButton, .name = L"B", .index = 1, .container = L"FrameB", .rect = {1000, 100, 800, 300}},
+    {.kind = ControlKind::HScrollBar,   .name = L"Bar", .rect = {100, 1500, 3000, 255}, .scroll = {1, 100, 1}},
+};
+// clang-format on
+
+class ControlsForm : public forms::Form {
+public:
+    ControlsForm() : Form(kForm, kLayout) { Bar.onChange([this] { changes.push_back(Bar.value()); }); }
+    forms::ControlArray<forms::OptionButton> A{controlArray<forms::OptionButton>(L"A")};
+    forms::ControlArray<forms::OptionButton> B{controlArray<forms::OptionButton>(L"B")};
+    forms::HScrollBar& Bar{control<forms::HScrollBar>(L"Bar")};
+    std::vector<int> changes;
+};
+
+int errorNumber(const auto& action) {
+    try {
+        action();
+    } catch (const forms::Error& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+class Controls : public testing::Test {
+protected:
+    void SetUp() override { form.create(); }
+    void scroll(WORD request, int position = 0) {
+        SendMessageW(GetParent(form.Bar.hwnd()), WM_HSCROLL, MAKEWPARAM(request, position),
+                     reinterpret_cast<LPARAM>(form.Bar.hwnd()));
+    }
+    bool checkedOnScreen(forms::OptionButton& option) {
+        return SendMessageW(option.hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    ControlsForm form;
+};
+
+TEST_F(Controls, SelectingAnOptionClearsOnlyItsOwnFrame) {
+    form.A[0].setValue(true);
+    form.B[1].setValue(true);
+    form.A[1].setValue(true);
+    EXPECT_FALSE(form.A[0].value());
+    EXPECT_TRUE(form.A[1].value());
+    EXPECT_TRUE(form.B[1].value());
+    EXPECT_FALSE(checkedOnScreen(form.A[0]));
+    EXPECT_TRUE(checkedOnScreen(form.A[1]));
+}
+
+TEST_F(Controls, ClickingAnOptionSelectsIt) {
+    form.A[0].setValue(true);
+    SendMessageW(form.A[1].hwnd(), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.A[1].value());
+    EXPECT_FALSE(form.A[0].value());
+}
+
+TEST_F(Controls, MissingArrayElementIsError340) {
+    EXPECT_EQ(errorNumber([&] { form.A[2]; }), 340);
+    EXPECT_EQ(errorNumber([&] { form.A[-1]; }), 340);
+    EXPECT_EQ(errorNumber([&] { form.B[1]; }), 0);
+}
+
+TEST_F(Controls, ScrollValueOutsideRangeIsError380AndKeepsTheValue) {
+    form.Bar.setValue(50);
+    EXPECT_EQ(errorNumber([&] { form.Bar.setValue(0); }), 380);
+    EXPECT_EQ(errorNumber([&] { form.Bar.setValue(101); }), 380);
+    EXPECT_EQ(form.Bar.value(), 50);
+    EXPECT_EQ(GetScrollPos(form.Bar.hwnd(), SB_CTL), 50);
+}
+
+TEST_F(Controls, ChangeEventOnlyWhenTheValueDiffers) {
+    form.Bar.setValue(1);
+    form.Bar.setValue(30);
+    form.Bar.setValue(30);
+    EXPECT_EQ(form.changes, std::vector<int>{30});
+}
+
+TEST_F(Controls, ArrowsAndTrackStepByOneWithinTheRange) {
+    scroll(SB_LINERIGHT);
+    scroll(SB_PAGERIGHT);
+    EXPECT_EQ(form.Bar.value(), 3);
+    scroll(SB_LINELEFT);
+    scroll(SB_PAGELEFT);
+    scroll(SB_LINELEFT); // already at Min: no change, no event
+    EXPECT_EQ(form.Bar.value(), 1);
+    scroll(SB_RIGHT);
+    scroll(SB_LINERIGHT);
+    EXPECT_EQ(form.Bar.value(), 100);
+    EXPECT_EQ(form.changes, (std::vector<int>{2, 3, 2, 1, 100}));
+}
+
+// A real drag through the scroll bar's own tracking loop: the moves and the release are
+// queued first, then the press on the thumb starts the loop that reads them.
+TEST_F(Controls, DraggedThumbChangesOnlyOnRelease) {
+    HWND bar = form.Bar.hwnd();
+    SCROLLBARINFO info{sizeof info};
+    GetScrollBarInfo(bar, OBJID_CLIENT, &info);
+    const int y = (info.rcScrollBar.bottom - info.rcScrollBar.top) / 2;
+    const int thumb = (info.xyThumbTop + info.xyThumbBottom) / 2;
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb + 40, y));
+    PostMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(thumb + 80, y));
+    PostMessageW(bar, WM_LBUTTONUP, 0, MAKELPARAM(thumb + 80, y));
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(thumb, y));
+    test::pumpMessages(50);
+    ASSERT_EQ(form.changes.size(), 1u);
+    EXPECT_GT(form.changes.front(), 10);
+    EXPECT_EQ(form.changes.front(), form.Bar.value());
+}
+
+TEST_F(Controls, KeyboardArrowOnAFocusedScrollBarSteps) {
+    form.show();
+    SetFocus(form.Bar.hwnd());
+    SendMessageW(form.Bar.hwnd(), WM_KEYDOWN, VK_RIGHT, 0);
+    EXPECT_EQ(form.Bar.value(), 2);
+}
+
+} // namespace

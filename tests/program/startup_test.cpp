@@ -1,0 +1,116 @@
+// The real program from the outside: the splash, the hand-over, the end, and the
+// run-time error box.
+
+#include "tests/support/program_run.h"
+#include "tests/support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kSettings[] = "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
+                             "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+
+int countWindows(DWORD processId, std::wstring_view title) {
+    struct Query {
+        DWORD processId;
+        std::wstring_view title;
+        int count;
+    } query{processId, title, 0};
+    EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& q = *reinterpret_cast<Query*>(parameter);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == q.processId && IsWindowVisible(window) && test::windowText(window) == q.title)
+                ++q.count;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&query));
+    return query.count;
+}
+
+class Startup : public testing::Test {
+protected:
+    void SetUp() override {
+        test::writeFile(game.file(L"qirmod.ini"), kSettings);
+        program = test::installProgram(game.path());
+    }
+    std::unique_ptr<test::ProgramRun> start() {
+        // Started from another folder: the program must find its files by its own location.
+        return std::make_unique<test::ProgramRun>(program, L"", elsewhere.path());
+    }
+    test::TempFolder game{L"game"};
+    test::TempFolder elsewhere{L"elsewhere"};
+    std::wstring program;
+};
+
+TEST_F(Startup, SplashShowsForAboutOneSecondThenExactlyOneSettingsWindow) {
+    auto run = start();
+    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    ASSERT_TRUE(splash);
+    const DWORD shown = GetTickCount();
+    RECT rect, work;
+    GetWindowRect(splash, &rect);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(rect.right - rect.left, MulDiv(5085, static_cast<int>(GetDpiForWindow(splash)), 1440));
+    EXPECT_NEAR(rect.left - work.left, work.right - rect.right, 1);
+    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    const DWORD waited = GetTickCount() - shown;
+    EXPECT_GE(waited, 800u);
+    EXPECT_LE(waited, 1600u);
+    test::pumpMessages(1500);
+    EXPECT_FALSE(IsWindow(splash));
+    EXPECT_EQ(countWindows(run->processId(), L"Trovane_Config"), 1);
+}
+
+TEST_F(Startup, ClosingTheSplashHandsOverAtOnceAndOnlyOnce) {
+    auto run = start();
+    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    ASSERT_TRUE(splash);
+    const DWORD closed = GetTickCount();
+    PostMessageW(splash, WM_CLOSE, 0, 0);
+    PostMessageW(splash, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    EXPECT_LT(GetTickCount() - closed, 600u);
+    test::pumpMessages(1500); // past the timer's second: it died with the splash
+    EXPECT_EQ(countWindows(run->processId(), L"Trovane_Config"), 1);
+}
+
+TEST_F(Startup, ClicksAndKeysOnTheSplashDoNothing) {
+    auto run = start();
+    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    ASSERT_TRUE(splash);
+    const DWORD shown = GetTickCount();
+    HWND image = GetWindow(splash, GW_CHILD);
+    PostMessageW(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    PostMessageW(image, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+    PostMessageW(splash, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageW(splash, WM_KEYDOWN, VK_ESCAPE, 0);
+    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    EXPECT_GE(GetTickCount() - shown, 800u);
+}
+
+TEST_F(Startup, ClosingTheSettingsWindowEndsTheProgram) {
+    auto run = start();
+    HWND settings = run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000);
+    ASSERT_TRUE(settings);
+    PostMessageW(settings, WM_CLOSE, 0, 0);
+    EXPECT_EQ(run->waitForExit(5000), 0u);
+}
+
+TEST(Startup_Error, AnErrorEscapingAHandlerShowsTheBoxAndEndsTheProcess) {
+    test::TempFolder here;
+    test::ProgramRun run(test::binaryFolder() + L"\\trovane_tests.exe", L"--throw-in-handler", here.path());
+    HWND box = run.waitForWindow(L"#32770", L"Trovane_Config", 15000);
+    ASSERT_TRUE(box);
+    const test::MessageBoxSeen seen = test::readMessageBox(box);
+    EXPECT_EQ(seen.text, L"Run-time error '380':\n\nInvalid property value");
+    EXPECT_EQ(seen.buttons, std::vector<int>{IDOK});
+    EXPECT_FALSE(seen.hasIcon);
+    EXPECT_EQ(run.waitForExit(300), std::nullopt) << "the process waits for the box";
+    test::pressButton(box, IDOK);
+    EXPECT_EQ(run.waitForExit(5000), 1u);
+}
+
+} // namespace

@@ -1,0 +1,49 @@
+#include "tests/support/program_run.h"
+
+#include "tests/support/test_support.h"
+
+#include <stdexcept>
+
+namespace test {
+
+ProgramRun::ProgramRun(const std::wstring& program, const std::wstring& arguments,
+                       const std::wstring& workingDirectory) {
+    std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDirectory.c_str(), &startup, &info_))
+        throw std::runtime_error("cannot start the program");
+}
+
+ProgramRun::~ProgramRun() {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+HWND ProgramRun::waitForWindow(std::wstring_view windowClass, std::wstring_view title,
+                               DWORD timeoutMilliseconds) const {
+    return test::waitForWindow(processId(), windowClass, title, timeoutMilliseconds);
+}
+
+std::optional<DWORD> ProgramRun::waitForExit(DWORD timeoutMilliseconds) const {
+    if (WaitForSingleObject(info_.hProcess, timeoutMilliseconds) != WAIT_OBJECT_0)
+        return std::nullopt;
+    DWORD code = 0;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
+std::wstring installProgram(const std::wstring& folder, bool withGame) {
+    const std::wstring program = folder + L"\\Trovane_Config.exe";
+    copyFile(binaryFolder() + L"\\Trovane_Config.exe", program);
+    if (withGame)
+        copyFile(binaryFolder() + L"\\qir_trovane.exe", folder + L"\\qir_trovane.exe");
+    return program;
+}
+
+} // namespace test

@@ -1,0 +1,196 @@
+#include "tests/support/test_support.h"
+
+#include "app/forms/form.h"
+
+#include <shellapi.h>
+
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <stdexcept>
+
+namespace test {
+
+namespace {
+
+std::wstring uniqueName(std::wstring_view hint) {
+    static LONG counter = 0;
+    return std::wstring(hint) + L"-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(InterlockedIncrement(&counter)) + L"-" + std::to_wstring(GetTickCount());
+}
+
+struct WindowQuery {
+    DWORD processId;
+    std::wstring_view windowClass;
+    std::wstring_view title;
+    HWND found;
+};
+
+BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
+    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    wchar_t className[64];
+    GetClassNameW(window, className, 64);
+    if (IsWindowVisible(window) && (query.processId == 0 || owner == query.processId) &&
+        query.windowClass == className && windowText(window) == query.title) {
+        query.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool isIcon(HWND child) {
+    wchar_t className[16];
+    GetClassNameW(child, className, 16);
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
+    return std::wstring_view(className) == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
+           SendMessageW(child, STM_GETICON, 0, 0) != 0;
+}
+
+} // namespace
+
+TempFolder::TempFolder(std::wstring_view nameHint) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    path_ = std::wstring(temp) + uniqueName(nameHint);
+    if (!CreateDirectoryW(path_.c_str(), nullptr))
+        throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempFolder::~TempFolder() {
+    std::wstring from = path_ + L'\0'; // double-NUL-terminated list
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
+}
+
+std::string readFile(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot read a file");
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+void writeFile(const std::wstring& path, std::string_view bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    const bool ok = file != INVALID_HANDLE_VALUE &&
+                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    if (file != INVALID_HANDLE_VALUE)
+        CloseHandle(file);
+    if (!ok)
+        throw std::runtime_error("cannot write a file");
+}
+
+bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+void copyFile(const std::wstring& from, const std::wstring& to) {
+    if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
+        throw std::runtime_error("cannot copy a file");
+}
+
+std::wstring binaryFolder() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path, length);
+    return folder.substr(0, folder.find_last_of(L'\\'));
+}
+
+void pumpMessages(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (forms::Form::preTranslate(message))
+                continue;
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+HWND findWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title) {
+    WindowQuery query{processId, windowClass, title, nullptr};
+    EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&query));
+    return query.found;
+}
+
+HWND waitForWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title,
+                   DWORD timeoutMilliseconds) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND found = findWindow(processId, windowClass, title))
+            return found;
+        if (GetTickCount() - start > timeoutMilliseconds)
+            return nullptr;
+        pumpMessages(10);
+    }
+}
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+MessageBoxSeen readMessageBox(HWND box) {
+    MessageBoxSeen seen;
+    seen.window = box;
+    seen.title = windowText(box);
+    if (HWND text = GetDlgItem(box, 0xFFFF))
+        seen.text = windowText(text);
+    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
+        if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button))
+            seen.buttons.push_back(id);
+    const auto defaultId = static_cast<DWORD>(SendMessageW(box, DM_GETDEFID, 0, 0));
+    seen.defaultButton = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        seen.hasIcon = seen.hasIcon || isIcon(child);
+    return seen;
+}
+
+void pressButton(HWND box, int id) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer(std::wstring title, int answer, DWORD timeoutMilliseconds)
+    : title_(std::move(title)), answer_(answer), timeout_(timeoutMilliseconds),
+      thread_(CreateThread(nullptr, 0, run, this, 0, nullptr)) {}
+
+MessageBoxAnswerer::~MessageBoxAnswerer() {
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+}
+
+const MessageBoxSeen& MessageBoxAnswerer::seen() {
+    WaitForSingleObject(thread_, INFINITE);
+    return seen_;
+}
+
+DWORD WINAPI MessageBoxAnswerer::run(void* self) {
+    auto& answerer = *static_cast<MessageBoxAnswerer*>(self);
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < answerer.timeout_) {
+        if (HWND box = findWindow(GetCurrentProcessId(), L"#32770", answerer.title_)) {
+            Sleep(50); // let the box finish its set-up
+            answerer.seen_ = readMessageBox(box);
+            pressButton(box, answerer.answer_);
+            return 0;
+        }
+        Sleep(20);
+    }
+    return 0;
+}
+
+} // namespace test

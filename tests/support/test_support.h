@@ -1,0 +1,81 @@
+#pragma once
+// Helpers for tests that run under Windows or Wine: temporary folders, files, the
+// message loop, message boxes and the program's own executable.
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace test {
+
+// A fresh folder under the temporary folder, removed with its contents at the end.
+class TempFolder {
+public:
+    explicit TempFolder(std::wstring_view nameHint = L"trovane");
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::wstring& path() const { return path_; }
+    std::wstring file(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
+
+private:
+    std::wstring path_;
+};
+
+std::string readFile(const std::wstring& path);
+void writeFile(const std::wstring& path, std::string_view bytes);
+bool fileExists(const std::wstring& path);
+void copyFile(const std::wstring& from, const std::wstring& to);
+
+// The folder of the running test, which holds the built programs.
+std::wstring binaryFolder();
+
+// Runs this thread's messages, through the forms layer's keyboard handling, for a while.
+void pumpMessages(DWORD milliseconds);
+
+// A visible top-level window of a process (0 for any) with the class and title, or nullptr.
+HWND findWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title);
+// Waits, pumping this thread's messages, until the window is there or the time is up.
+HWND waitForWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title,
+                   DWORD timeoutMilliseconds);
+
+std::wstring windowText(HWND window);
+
+// What a message box showed.
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::wstring title;
+    std::wstring text;
+    std::vector<int> buttons; // control ids: IDOK, IDYES, IDNO ...
+    int defaultButton = 0;
+    bool hasIcon = false;
+};
+
+MessageBoxSeen readMessageBox(HWND box);
+void pressButton(HWND box, int id);
+
+// Answers the next message box with the given title from another thread, so that a
+// handler that shows it can run on this one.
+class MessageBoxAnswerer {
+public:
+    MessageBoxAnswerer(std::wstring title, int answer, DWORD timeoutMilliseconds = 10000);
+    ~MessageBoxAnswerer();
+    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
+    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
+
+    // Waits for the answer; what the box showed (window nullptr when none came).
+    const MessageBoxSeen& seen();
+
+private:
+    static DWORD WINAPI run(void* self);
+    std::wstring title_;
+    int answer_;
+    DWORD timeout_;
+    MessageBoxSeen seen_;
+    HANDLE thread_;
+};
+
+} // namespace test

@@ -1,0 +1,112 @@
+// The settings window against its layout rows, at the DPI of the prefix the test runs
+// in (TROVANE_EXPECT_DPI says which: 96 or 144).
+
+#include "ui/trovane_config.h"
+#include "ui/trovane_config_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+UINT expectedDpi() {
+    const char* value = std::getenv("TROVANE_EXPECT_DPI");
+    return value ? static_cast<UINT>(std::atoi(value)) : 96;
+}
+
+int pixels(int twips) { return MulDiv(twips, static_cast<int>(expectedDpi()), 1440); }
+
+RECT rectInParent(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+forms::FormControl& named(const Trovane_Config& form, std::wstring_view name, int index = forms::kNotAnArray) {
+    for (int i = 0; i < form.count(); ++i) {
+        auto& control = dynamic_cast<forms::FormControl&>(form.controls(i));
+        if (control.name() == name && control.index() == index)
+            return control;
+    }
+    throw std::runtime_error("no such control");
+}
+
+class Layout : public testing::Test {
+protected:
+    void SetUp() override { form.create(); }
+    Trovane_Config form;
+};
+
+TEST_F(Layout, WindowHasTheFixedClientAreaAndFrame) {
+    ASSERT_EQ(form.dpi(), expectedDpi());
+    RECT client;
+    GetClientRect(form.hwnd(), &client);
+    EXPECT_EQ(client.right, pixels(5460));
+    EXPECT_EQ(client.bottom, pixels(5985));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(form.hwnd(), GWL_STYLE));
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
+    wchar_t title[64];
+    GetWindowTextW(form.hwnd(), title, 64);
+    EXPECT_STREQ(title, L"Trovane_Config");
+    EXPECT_NE(SendMessageW(form.hwnd(), WM_GETICON, ICON_BIG, 0), 0);
+}
+
+TEST_F(Layout, WindowIsCentredOnTheScreen) {
+    RECT work, window;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(form.hwnd(), &window);
+    EXPECT_NEAR(window.left - work.left, work.right - window.right, 1);
+    EXPECT_NEAR(window.top - work.top, work.bottom - window.bottom, 1);
+}
+
+TEST_F(Layout, EveryControlSitsInItsContainerAtItsPlace) {
+    ASSERT_EQ(form.count(), 30);
+    for (const forms::ControlSpec& row : trovane_config_layout::controls) {
+        SCOPED_TRACE(std::wstring(row.name) + L"(" + std::to_wstring(row.index) + L")");
+        const forms::FormControl& control = named(form, row.name, row.index);
+        HWND expectedParent = row.container.empty() ? form.hwnd() : named(form, row.container).hwnd();
+        EXPECT_EQ(GetParent(control.hwnd()), expectedParent);
+        const RECT rect = rectInParent(control.hwnd());
+        EXPECT_EQ(rect.left, pixels(row.rect.left));
+        EXPECT_EQ(rect.top, pixels(row.rect.top));
+        EXPECT_EQ(rect.right - rect.left, pixels(row.rect.width));
+        EXPECT_EQ(rect.bottom - rect.top, pixels(row.rect.height));
+        wchar_t text[64];
+        GetWindowTextW(control.hwnd(), text, 64);
+        EXPECT_EQ(std::wstring_view(text), row.caption);
+        EXPECT_EQ((GetWindowLongPtrW(control.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
+    }
+}
+
+TEST_F(Layout, ScrollBarsHaveTheirRangesAndNoOptionIsSelected) {
+    for (auto [bar, min, max] : {std::tuple{&form.HScroll1, 0, 127}, {&form.HScroll2, 0, 127}, {&form.HScroll3, 1, 100}}) {
+        int low = -1, high = -1;
+        GetScrollRange(bar->hwnd(), SB_CTL, &low, &high);
+        EXPECT_EQ(low, min);
+        EXPECT_EQ(high, max);
+        EXPECT_EQ(bar->value(), min);
+    }
+    for (int i = 0; i < form.count(); ++i) {
+        if (auto* option = dynamic_cast<forms::OptionButton*>(&form.controls(i))) {
+            EXPECT_FALSE(option->value());
+        }
+    }
+}
+
+TEST_F(Layout, Frame6AndTheThirdBattleButtonLieInFront) {
+    HWND frame5 = named(form, L"Frame5").hwnd();
+    HWND frame6 = named(form, L"Frame6").hwnd();
+    bool frame5Below = false;
+    for (HWND below = GetWindow(frame6, GW_HWNDNEXT); below; below = GetWindow(below, GW_HWNDNEXT))
+        frame5Below = frame5Below || below == frame5;
+    EXPECT_TRUE(frame5Below);
+    const POINT middle{pixels(2640 + 400), pixels(240 + 180)};
+    EXPECT_EQ(ChildWindowFromPointEx(named(form, L"Frame6").hwnd(), middle, CWP_SKIPINVISIBLE),
+              form.Option4[2].hwnd());
+}
+
+} // namespace
