@@ -20,7 +20,8 @@ constexpr forms::ControlSpec kLayout[] = {
 } // namespace
 
 Trovane_Main::Trovane_Main()
-    : Form(kForm, kLayout), Image1(control<forms::Image>(L"Image1")), Timer1(control<forms::Timer>(L"Timer1")) {
+    : Form(kForm, kLayout), Image1(control<forms::Image>(L"Image1")),
+      Timer1(control<forms::Timer>(L"Timer1")) {
     Timer1.onTimer([this] { Timer1_Timer(); });
 }
 
@@ -29,4 +30,6 @@ void Trovane_Main::Timer1_Timer() {
     unload();
 }
 
-void Trovane_Main::Form_Unload(std::int16_t& /*Cancel*/) { forms::defaultInstance<Trovane_Config>().show(); }
+void Trovane_Main::Form_Unload(std::int16_t& /*Cancel*/) {
+    forms::defaultInstance<Trovane_Config>().show();
+}

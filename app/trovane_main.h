@@ -8,15 +8,15 @@
 #include <cstdint>
 
 class Trovane_Main : public forms::Form {
-public:
+  public:
     Trovane_Main();
 
     forms::Image& Image1;
     forms::Timer& Timer1;
 
-protected:
+  protected:
     void Form_Unload(std::int16_t& Cancel) override;
 
-private:
+  private:
     void Timer1_Timer();
 };

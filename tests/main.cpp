@@ -9,6 +9,20 @@
 
 #include <cstring>
 
+namespace {
+
+// Each test starts with an empty message queue: a window destroyed by an earlier test
+// may have left the quit message that the last window of a program posts.
+class EmptyQueueAtStart : public testing::EmptyTestEventListener {
+    void OnTestStart(const testing::TestInfo&) override {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+    }
+};
+
+} // namespace
+
 int main(int argc, char** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (argc > 1 && std::strcmp(argv[1], "--throw-in-handler") == 0) {
@@ -16,5 +30,6 @@ int main(int argc, char** argv) {
         return 0;
     }
     testing::InitGoogleTest(&argc, argv);
+    testing::UnitTest::GetInstance()->listeners().Append(new EmptyQueueAtStart);
     return RUN_ALL_TESTS();
 }

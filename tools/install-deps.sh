@@ -3,7 +3,7 @@
 # Chinese locales that Wine needs for Chinese file names and texts.
 set -euo pipefail
 packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
-          googletest locales fonts-wqy-microhei imagemagick)
+          googletest locales fonts-wqy-microhei imagemagick xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

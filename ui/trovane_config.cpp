@@ -1,15 +1,100 @@
 #include "ui/trovane_config.h"
 
 #include "app/forms/application.h"
+#include "app/forms/conversions.h"
+#include "app/forms/message_box.h"
+#include "settings/mod_ini_edit.h"
+#include "ui/game_launch.h"
 #include "ui/trovane_config_layout.h"
+
+namespace {
+
+using forms::MsgBoxButtons;
+using forms::MsgBoxResult;
+
+const std::wstring kSaveTitle = L"Trovane_config";
+
+// The system's wording for an error code, without the trailing line break.
+std::wstring systemMessage(DWORD error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                            FORMAT_MESSAGE_IGNORE_INSERTS,
+                                        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring message = length ? std::wstring(buffer, length) : L"Error " + std::to_wstring(error) + L".";
+    LocalFree(buffer);
+    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r'))
+        message.pop_back();
+    return message;
+}
+
+} // namespace
 
 Trovane_Config::Trovane_Config()
     : Form(trovane_config_layout::form, trovane_config_layout::controls),
-      Command1(control<forms::CommandButton>(L"Command1")), Command2(control<forms::CommandButton>(L"Command2")),
-      Option1(controlArray<forms::OptionButton>(L"Option1")), Option2(controlArray<forms::OptionButton>(L"Option2")),
-      Option3(controlArray<forms::OptionButton>(L"Option3")), Option4(controlArray<forms::OptionButton>(L"Option4")),
+      Command1(control<forms::CommandButton>(L"Command1")),
+      Command2(control<forms::CommandButton>(L"Command2")),
+      Option1(controlArray<forms::OptionButton>(L"Option1")),
+      Option2(controlArray<forms::OptionButton>(L"Option2")),
+      Option3(controlArray<forms::OptionButton>(L"Option3")),
+      Option4(controlArray<forms::OptionButton>(L"Option4")),
       HScroll1(control<forms::HScrollBar>(L"HScroll1")), HScroll2(control<forms::HScrollBar>(L"HScroll2")),
       HScroll3(control<forms::HScrollBar>(L"HScroll3")), Label7(control<forms::Label>(L"Label7")),
-      Label8(control<forms::Label>(L"Label8")), Label9(control<forms::Label>(L"Label9")) {}
+      Label8(control<forms::Label>(L"Label8")), Label9(control<forms::Label>(L"Label9")) {
+    HScroll1.onChange([this] { HScroll1_Change(); });
+    HScroll2.onChange([this] { HScroll2_Change(); });
+    HScroll3.onChange([this] { HScroll3_Change(); });
+    Command1.onClick([this] { Command1_Click(); });
+    Command2.onClick([this] { Command2_Click(); });
+}
 
-void Trovane_Config::Form_Unload(std::int16_t& /*Cancel*/) { forms::end(); }
+void Trovane_Config::readINI() {
+    settings::readINI(boundControls());
+}
+
+void Trovane_Config::Form_Load() {
+    ModINIedit::INIFileName = forms::applicationDirectory() + L"\\qirmod.ini";
+    readINI();
+}
+
+void Trovane_Config::Form_Unload(std::int16_t& /*Cancel*/) {
+    forms::end();
+}
+
+void Trovane_Config::HScroll1_Change() {
+    Label7.setCaption(forms::toText(HScroll1.value()));
+}
+
+void Trovane_Config::HScroll2_Change() {
+    Label8.setCaption(forms::toText(HScroll2.value()));
+}
+
+void Trovane_Config::HScroll3_Change() {
+    Label9.setCaption(forms::toText(HScroll3.value()));
+}
+
+void Trovane_Config::Command1_Click() {
+    if (forms::msgBox(L"Are You Sure?", L"Confirm", MsgBoxButtons::YesNo) != MsgBoxResult::Yes)
+        return;
+    if (const DWORD failure = writeINI(); failure != ERROR_SUCCESS)
+        return reportSaveFailure(failure);
+    forms::msgBox(L"Done", kSaveTitle, MsgBoxButtons::OK);
+}
+
+void Trovane_Config::Command2_Click() {
+    if (const DWORD failure = writeINI(); failure != ERROR_SUCCESS)
+        reportSaveFailure(failure);
+    launchGame();
+}
+
+settings::SettingsControls Trovane_Config::boundControls() {
+    return {Option1, Option2, Option3, Option4, HScroll1, HScroll2, HScroll3, Label7, Label8, Label9};
+}
+
+DWORD Trovane_Config::writeINI() {
+    return settings::writeINI(boundControls());
+}
+
+void Trovane_Config::reportSaveFailure(DWORD error) {
+    forms::msgBox(L"Could not save the settings to " + ModINIedit::INIFileName + L": " + systemMessage(error),
+                  kSaveTitle, MsgBoxButtons::OK);
+}

@@ -6,12 +6,18 @@
 #include "app/forms/hscrollbar.h"
 #include "app/forms/label.h"
 #include "app/forms/option_button.h"
+#include "settings/settings_binding.h"
 
 #include <cstdint>
 
 class Trovane_Config : public forms::Form {
-public:
+  public:
     Trovane_Config();
+
+    // Puts the settings stored in the file INIFileName into the controls.
+    void readINI();
+    // Writes all settings from the controls; ERROR_SUCCESS, or the first write's error.
+    DWORD writeINI();
 
     forms::CommandButton& Command1;
     forms::CommandButton& Command2;
@@ -26,6 +32,17 @@ public:
     forms::Label& Label8;
     forms::Label& Label9;
 
-protected:
+  protected:
+    void Form_Load() override;
     void Form_Unload(std::int16_t& Cancel) override;
+
+  private:
+    void HScroll1_Change();
+    void HScroll2_Change();
+    void HScroll3_Change();
+    void Command1_Click();
+    void Command2_Click();
+
+    settings::SettingsControls boundControls();
+    void reportSaveFailure(DWORD error);
 };

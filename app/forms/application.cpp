@@ -33,7 +33,9 @@ int runMessageLoop() {
     return static_cast<int>(message.wParam);
 }
 
-void end() { ExitProcess(0); }
+void end() {
+    ExitProcess(0);
+}
 
 std::wstring runtimeErrorText(const Error& error) {
     std::wstring number = std::to_wstring(error.number());

@@ -7,7 +7,7 @@
 namespace forms {
 
 class CommandButton : public CaptionedControl {
-public:
+  public:
     using CaptionedControl::CaptionedControl;
     std::wstring_view typeName() const override { return L"CommandButton"; }
 
@@ -24,11 +24,11 @@ public:
             click();
     }
 
-protected:
+  protected:
     const wchar_t* windowClass() const override { return L"BUTTON"; }
     DWORD windowStyle() const override { return BS_PUSHBUTTON | WS_TABSTOP; }
 
-private:
+  private:
     std::function<void()> click_;
 };
 

@@ -18,12 +18,14 @@ FormControl* FormControl::fromWindow(HWND window) {
     return reinterpret_cast<FormControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void FormControl::create(HWND parent, UINT dpi, HFONT font) {
+void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
     const DWORD visible = spec_.visible ? WS_VISIBLE : 0;
-    hwnd_ = CreateWindowExW(0, windowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS | visible | windowStyle(), 0, 0, 0,
-                            0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(0, windowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS | visible | windowStyle(), 0, 0,
+                            0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
-        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot create control " + std::wstring(name()));
+        throw Error(static_cast<std::int32_t>(GetLastError()),
+                    L"Cannot create control " + std::wstring(name()));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     initialise();
     relayout(dpi, font);

@@ -14,7 +14,7 @@ namespace forms {
 class Form;
 
 class Control {
-public:
+  public:
     virtual ~Control() = default;
 
     // The toolkit's type name: "Label", "CommandButton", "OptionButton", ...
@@ -27,7 +27,7 @@ public:
 };
 
 class FormControl : public Control {
-public:
+  public:
     FormControl(Form& form, const ControlSpec& spec) : form_(form), spec_(spec) {}
 
     const ControlSpec& spec() const { return spec_; }
@@ -39,8 +39,9 @@ public:
     // The control that owns a child window of a form, or nullptr.
     static FormControl* fromWindow(HWND window);
 
-    // Creates the control's window inside its container, from the layout row.
-    virtual void create(HWND parent, UINT dpi, HFONT font);
+    // Creates the control's window inside its container, from the layout row. The id is
+    // the control's place in its form's collection plus one, for automation and tests.
+    virtual void create(HWND parent, int id, UINT dpi, HFONT font);
     // Places the control for a new DPI and gives it the form's font.
     virtual void relayout(UINT dpi, HFONT font);
     // The window is gone (destroyed with its form).
@@ -50,13 +51,13 @@ public:
     virtual void onCommand(WORD /*notification*/) {}
     virtual void onScroll(WORD /*request*/) {}
 
-protected:
+  protected:
     virtual const wchar_t* windowClass() const = 0;
     virtual DWORD windowStyle() const = 0;
     // Puts the control's state into its new window.
     virtual void initialise() {}
 
-private:
+  private:
     Form& form_;
     const ControlSpec& spec_;
     HWND hwnd_ = nullptr;
@@ -64,7 +65,7 @@ private:
 
 // A control with a caption and a tool tip.
 class CaptionedControl : public FormControl {
-public:
+  public:
     using FormControl::FormControl;
 
     const std::wstring& caption() const { return caption_; }
@@ -75,10 +76,10 @@ public:
     std::wstring getProperty(std::wstring_view property) const override;
     void setProperty(std::wstring_view property, const std::wstring& value) override;
 
-protected:
+  protected:
     void initialise() override;
 
-private:
+  private:
     std::wstring caption_{spec().caption};
     std::wstring toolTipText_;
 };

@@ -8,8 +8,12 @@ namespace forms {
 
 namespace {
 
-bool isBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
-bool isDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool isBlank(wchar_t c) {
+    return c == L' ' || c == L'\t';
+}
+bool isDigit(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
 
 std::wstring_view trimBlanks(std::wstring_view text) {
     while (!text.empty() && isBlank(text.front()))
@@ -21,7 +25,9 @@ std::wstring_view trimBlanks(std::wstring_view text) {
 
 } // namespace
 
-std::wstring toText(std::int32_t value) { return std::to_wstring(value); }
+std::wstring toText(std::int32_t value) {
+    return std::to_wstring(value);
+}
 
 std::int16_t toInteger16(std::wstring_view text) {
     text = trimBlanks(text);

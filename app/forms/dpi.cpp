@@ -29,7 +29,9 @@ UINT windowDpi(HWND window) {
     return dpi ? dpi : systemDpi();
 }
 
-int twipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
+int twipsToPixels(int twips, UINT dpi) {
+    return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch);
+}
 
 RECT outerRectForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
     static const auto adjustForDpi =
@@ -47,8 +49,8 @@ HFONT createMessageFont(UINT dpi) {
     metrics.cbSize = sizeof metrics;
     if (!parametersForDpi || !parametersForDpi(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0, dpi)) {
         SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-        metrics.lfMessageFont.lfHeight = MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi),
-                                                static_cast<int>(systemDpi()));
+        metrics.lfMessageFont.lfHeight =
+            MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
     }
     return CreateFontIndirectW(&metrics.lfMessageFont);
 }

@@ -2,16 +2,22 @@
 
 namespace forms {
 
-Error overflowError() { return {error_number::Overflow, L"Overflow"}; }
+Error overflowError() {
+    return {error_number::Overflow, L"Overflow"};
+}
 
-Error typeMismatchError() { return {error_number::TypeMismatch, L"Type mismatch"}; }
+Error typeMismatchError() {
+    return {error_number::TypeMismatch, L"Type mismatch"};
+}
 
 Error missingElementError(int index) {
     return {error_number::ControlArrayElementMissing,
             L"Control array element '" + std::to_wstring(index) + L"' doesn't exist"};
 }
 
-Error invalidPropertyValueError() { return {error_number::InvalidPropertyValue, L"Invalid property value"}; }
+Error invalidPropertyValueError() {
+    return {error_number::InvalidPropertyValue, L"Invalid property value"};
+}
 
 Error propertyNotSupportedError(std::wstring_view property) {
     return {error_number::PropertyNotSupported,

@@ -8,7 +8,7 @@
 namespace forms {
 
 class Error {
-public:
+  public:
     Error(std::int32_t number, std::wstring description)
         : number_(number), description_(std::move(description)) {}
 
@@ -19,7 +19,7 @@ public:
     const std::wstring& context() const noexcept { return context_; }
     void setContext(std::wstring context) { context_ = std::move(context); }
 
-private:
+  private:
     std::int32_t number_;
     std::wstring description_;
     std::wstring context_;

@@ -62,10 +62,13 @@ void registerWindowClasses(WNDPROC formProc) {
 POINT centredOnScreen(SIZE size) {
     RECT work;
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return {work.left + (work.right - work.left - size.cx) / 2, work.top + (work.bottom - work.top - size.cy) / 2};
+    return {work.left + (work.right - work.left - size.cx) / 2,
+            work.top + (work.bottom - work.top - size.cy) / 2};
 }
 
-SIZE sizeOf(const RECT& rect) { return {rect.right - rect.left, rect.bottom - rect.top}; }
+SIZE sizeOf(const RECT& rect) {
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
 
 } // namespace
 
@@ -130,7 +133,8 @@ Control& Form::controls(int index) const {
 std::vector<OptionButton*> Form::optionGroup(std::wstring_view container) const {
     std::vector<OptionButton*> group;
     for (const auto& candidate : controls_)
-        if (auto* option = dynamic_cast<OptionButton*>(candidate.get()); option && option->spec().container == container)
+        if (auto* option = dynamic_cast<OptionButton*>(candidate.get());
+            option && option->spec().container == container)
             group.push_back(option);
     return group;
 }
@@ -154,10 +158,13 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
         form->hwnd_ = window;
     }
     Form* form = fromWindow(window);
-    return form ? form->handleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    return form ? form->handleMessage(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
 }
 
-Form* Form::fromWindow(HWND window) { return static_cast<Form*>(GetPropW(window, kFormProperty)); }
+Form* Form::fromWindow(HWND window) {
+    return static_cast<Form*>(GetPropW(window, kFormProperty));
+}
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
@@ -195,7 +202,8 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 DWORD Form::windowStyle() const {
-    const DWORD frame = spec_.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    const DWORD frame =
+        spec_.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     return frame | WS_CLIPCHILDREN;
 }
 
@@ -208,17 +216,18 @@ void Form::createWindow() {
     const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi), windowStyle(), 0, dpi));
     const POINT at = centredOnScreen(size);
     const std::wstring caption(spec_.caption);
-    CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr, nullptr,
-                    GetModuleHandleW(nullptr), this);
+    CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr,
+                    nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
         throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot create the window " + caption);
 }
 
 void Form::createControls() {
+    int id = 0;
     for (const auto& control : controls_) {
         const std::wstring_view container = control->spec().container;
         HWND parent = container.empty() ? hwnd_ : findControl(container, kNotAnArray)->hwnd();
-        control->create(parent, dpi_, font_);
+        control->create(parent, ++id, dpi_, font_);
     }
 }
 
@@ -227,7 +236,8 @@ void Form::setIcon() {
         return;
     for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
         const int size = GetSystemMetrics(metric);
-        HANDLE icon = LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0);
+        HANDLE icon =
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0);
         SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
     }
 }

@@ -20,7 +20,7 @@ namespace forms {
 class OptionButton;
 
 class Form {
-public:
+  public:
     Form(const FormSpec& spec, std::span<const ControlSpec> layout);
     virtual ~Form();
     Form(const Form&) = delete;
@@ -53,14 +53,14 @@ public:
     // Hands a control's notification (WM_COMMAND, WM_HSCROLL) to the control; true when handled.
     static bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(std::int16_t& /*Cancel*/) {}
 
     template <typename ControlType> ControlType& control(std::wstring_view name) const;
     template <typename ControlType> ControlArray<ControlType> controlArray(std::wstring_view name) const;
 
-private:
+  private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static Form* fromWindow(HWND window);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -13,7 +13,9 @@ namespace forms {
 
 namespace {
 
-bool keyDown(int key) { return (GetKeyState(key) & 0x8000) != 0; }
+bool keyDown(int key) {
+    return (GetKeyState(key) & 0x8000) != 0;
+}
 
 bool sameGroup(const FormControl* a, const FormControl* b) {
     return dynamic_cast<const OptionButton*>(a) && dynamic_cast<const OptionButton*>(b) &&

@@ -69,6 +69,8 @@ void Frame::registerWindowClass() {
     RegisterClassExW(&windowClass);
 }
 
-const wchar_t* Frame::windowClass() const { return kFrameClass; }
+const wchar_t* Frame::windowClass() const {
+    return kFrameClass;
+}
 
 } // namespace forms

@@ -7,13 +7,13 @@ namespace forms {
 // A frame: a plain etched box that contains other controls. The option buttons
 // inside one frame form one exclusive group.
 class Frame : public CaptionedControl {
-public:
+  public:
     using CaptionedControl::CaptionedControl;
     std::wstring_view typeName() const override { return L"Frame"; }
 
     static void registerWindowClass();
 
-protected:
+  protected:
     const wchar_t* windowClass() const override;
     DWORD windowStyle() const override { return 0; }
 };

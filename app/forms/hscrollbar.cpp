@@ -52,6 +52,8 @@ int HScrollBar::trackPosition() const {
     return info.nTrackPos;
 }
 
-void HScrollBar::stepTo(int value) { setValue(static_cast<std::int16_t>(std::clamp<int>(value, min(), max()))); }
+void HScrollBar::stepTo(int value) {
+    setValue(static_cast<std::int16_t>(std::clamp<int>(value, min(), max())));
+}
 
 } // namespace forms

@@ -10,7 +10,7 @@ namespace forms {
 // A horizontal scroll bar. Arrow and track clicks step by 1; the change event runs
 // synchronously whenever the value changes, and for a dragged thumb only on release.
 class HScrollBar : public FormControl {
-public:
+  public:
     using FormControl::FormControl;
     std::wstring_view typeName() const override { return L"HScrollBar"; }
 
@@ -25,12 +25,12 @@ public:
     bool canTakeFocus() const override { return true; }
     void onScroll(WORD request) override;
 
-protected:
+  protected:
     const wchar_t* windowClass() const override { return L"SCROLLBAR"; }
     DWORD windowStyle() const override { return SBS_HORZ | WS_TABSTOP; }
     void initialise() override;
 
-private:
+  private:
     static constexpr int kSmallChange = 1;
     static constexpr int kLargeChange = 1;
 

@@ -31,7 +31,9 @@ void Image::registerWindowClass() {
     RegisterClassExW(&windowClass);
 }
 
-const wchar_t* Image::windowClass() const { return kImageClass; }
+const wchar_t* Image::windowClass() const {
+    return kImageClass;
+}
 
 void Image::initialise() {
     if (spec().picture)

@@ -34,7 +34,7 @@ struct ControlSpec {
     Twips rect;
     std::wstring_view caption;
     int tabIndex = 0;
-    ScrollRange scroll;    // scroll bars
+    ScrollRange scroll; // scroll bars
     bool visible = true;
     int picture = 0;  // images: resource id of the JPEG
     int interval = 0; // timers: milliseconds

@@ -6,7 +6,7 @@ namespace forms {
 
 // One option button; the option buttons that share a container form one exclusive group.
 class OptionButton : public CaptionedControl {
-public:
+  public:
     using CaptionedControl::CaptionedControl;
     std::wstring_view typeName() const override { return L"OptionButton"; }
 
@@ -17,12 +17,12 @@ public:
     bool canTakeFocus() const override { return spec().visible; }
     void onCommand(WORD notification) override;
 
-protected:
+  protected:
     const wchar_t* windowClass() const override { return L"BUTTON"; }
     DWORD windowStyle() const override { return BS_RADIOBUTTON | WS_TABSTOP; }
     void initialise() override;
 
-private:
+  private:
     void showValue() const;
     bool value_ = false;
 };

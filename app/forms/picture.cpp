@@ -10,7 +10,7 @@ namespace {
 
 // Owns one COM interface pointer.
 template <typename Interface> class ComPtr {
-public:
+  public:
     ComPtr() = default;
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
@@ -22,7 +22,7 @@ public:
     Interface* get() const { return pointer_; }
     Interface** out() { return &pointer_; }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 
@@ -45,12 +45,14 @@ std::pair<const BYTE*, DWORD> resourceBytes(int id) {
 Picture Picture::fromResource(int id) {
     const auto [bytes, size] = resourceBytes(id);
     ComPtr<IWICImagingFactory> factory;
-    check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(factory.out())));
+    check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                           IID_PPV_ARGS(factory.out())));
     ComPtr<IWICStream> stream;
     check(factory->CreateStream(stream.out()));
     check(stream->InitializeFromMemory(const_cast<BYTE*>(bytes), size));
     ComPtr<IWICBitmapDecoder> decoder;
-    check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.out()));
+    check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                           decoder.out()));
     ComPtr<IWICBitmapFrameDecode> frame;
     check(decoder->GetFrame(0, frame.out()));
     ComPtr<IWICBitmapSource> converted;
@@ -59,8 +61,17 @@ Picture Picture::fromResource(int id) {
     check(converted->GetSize(&width, &height));
 
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), static_cast<LONG>(width), -static_cast<LONG>(height), 1, 32,
-                      BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER),
+                      static_cast<LONG>(width),
+                      -static_cast<LONG>(height),
+                      1,
+                      32,
+                      BI_RGB,
+                      0,
+                      0,
+                      0,
+                      0,
+                      0};
     void* pixels = nullptr;
     Picture picture;
     picture.bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
@@ -89,8 +100,8 @@ void Picture::drawStretched(HDC dc, const RECT& target) const {
     const HGDIOBJ old = SelectObject(source, bitmap_);
     SetStretchBltMode(dc, HALFTONE);
     SetBrushOrgEx(dc, 0, 0, nullptr);
-    StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source, 0, 0,
-               size_.cx, size_.cy, SRCCOPY);
+    StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source, 0,
+               0, size_.cx, size_.cy, SRCCOPY);
     SelectObject(source, old);
     DeleteDC(source);
 }

@@ -6,12 +6,14 @@
 namespace forms {
 
 class Picture {
-public:
+  public:
     Picture() = default;
     // Decodes the RCDATA resource `id` of the running program with WIC.
     static Picture fromResource(int id);
 
-    Picture(Picture&& other) noexcept : bitmap_(other.bitmap_), size_(other.size_) { other.bitmap_ = nullptr; }
+    Picture(Picture&& other) noexcept : bitmap_(other.bitmap_), size_(other.size_) {
+        other.bitmap_ = nullptr;
+    }
     Picture& operator=(Picture&& other) noexcept;
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
@@ -21,7 +23,7 @@ public:
     // Draws the whole picture scaled into the rectangle.
     void drawStretched(HDC dc, const RECT& target) const;
 
-private:
+  private:
     HBITMAP bitmap_ = nullptr;
     SIZE size_{};
 };

@@ -9,7 +9,9 @@ void Timer::setEnabled(bool enabled) {
     apply();
 }
 
-void Timer::create(HWND, UINT, HFONT) { apply(); }
+void Timer::create(HWND, int, UINT, HFONT) {
+    apply();
+}
 
 void Timer::apply() const {
     HWND owner = form().hwnd();

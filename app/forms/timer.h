@@ -8,7 +8,7 @@ namespace forms {
 
 // A message-driven timer of its form: it ticks on the user-interface thread.
 class Timer : public FormControl {
-public:
+  public:
     using FormControl::FormControl;
     std::wstring_view typeName() const override { return L"Timer"; }
 
@@ -16,7 +16,7 @@ public:
     void setEnabled(bool enabled);
     void onTimer(std::function<void()> handler) { tick_ = std::move(handler); }
 
-    void create(HWND parent, UINT dpi, HFONT font) override;
+    void create(HWND parent, int id, UINT dpi, HFONT font) override;
     void relayout(UINT, HFONT) override {}
     UINT_PTR timerId() const { return reinterpret_cast<UINT_PTR>(this); }
     void tick() {
@@ -24,11 +24,11 @@ public:
             tick_();
     }
 
-protected:
+  protected:
     const wchar_t* windowClass() const override { return L""; }
     DWORD windowStyle() const override { return 0; }
 
-private:
+  private:
     void apply() const;
 
     bool enabled_ = true;

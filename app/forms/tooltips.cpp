@@ -8,8 +8,8 @@ void ToolTips::set(HWND control, const std::wstring& text) {
     if (!window_ && text.empty())
         return;
     if (!window_)
-        window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+        window_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     TOOLINFOW tool{};
     tool.cbSize = sizeof tool;

@@ -8,7 +8,7 @@
 namespace forms {
 
 class ToolTips {
-public:
+  public:
     explicit ToolTips(HWND owner) : owner_(owner) {}
     ToolTips(const ToolTips&) = delete;
     ToolTips& operator=(const ToolTips&) = delete;
@@ -16,7 +16,7 @@ public:
     // Shows the text when the mouse rests on the control; an empty text shows none.
     void set(HWND control, const std::wstring& text);
 
-private:
+  private:
     HWND owner_;
     HWND window_ = nullptr;
 };

@@ -26,8 +26,10 @@ constexpr forms::ControlSpec kLayout[] = {
 // clang-format on
 
 class ControlsForm : public forms::Form {
-public:
-    ControlsForm() : Form(kForm, kLayout) { Bar.onChange([this] { changes.push_back(Bar.value()); }); }
+  public:
+    ControlsForm() : Form(kForm, kLayout) {
+        Bar.onChange([this] { changes.push_back(Bar.value()); });
+    }
     forms::ControlArray<forms::OptionButton> A{controlArray<forms::OptionButton>(L"A")};
     forms::ControlArray<forms::OptionButton> B{controlArray<forms::OptionButton>(L"B")};
     forms::HScrollBar& Bar{control<forms::HScrollBar>(L"Bar")};
@@ -44,7 +46,7 @@ int errorNumber(const auto& action) {
 }
 
 class Controls : public testing::Test {
-protected:
+  protected:
     void SetUp() override { form.create(); }
     void scroll(WORD request, int position = 0) {
         SendMessageW(GetParent(form.Bar.hwnd()), WM_HSCROLL, MAKEWPARAM(request, position),

@@ -26,7 +26,8 @@ TEST(Conversions, TextToInteger16AcceptsBlanksSignsAndLeadingZeros) {
 }
 
 TEST(Conversions, AnythingElseIsATypeMismatch) {
-    for (const wchar_t* text : {L"", L"  ", L"1.5", L"1e3", L"0x10", L"abc", L"- 1", L"1 2", L"--1", L"+", L"１"})
+    for (const wchar_t* text :
+         {L"", L"  ", L"1.5", L"1e3", L"0x10", L"abc", L"- 1", L"1 2", L"--1", L"+", L"１"})
         EXPECT_EQ(errorOf(text), 13) << text;
 }
 
@@ -47,7 +48,8 @@ TEST(Conversions, IntegerToPlainDecimalText) {
 TEST(RuntimeError, TextShowsNumberDescriptionAndContext) {
     forms::Error mismatch(13, L"Type mismatch");
     EXPECT_EQ(forms::runtimeErrorText(mismatch), L"Run-time error '13':\n\nType mismatch");
-    forms::Error missing(static_cast<std::int32_t>(0x80040001), L"INI Section constant Key Game_Speed Not found");
+    forms::Error missing(static_cast<std::int32_t>(0x80040001),
+                         L"INI Section constant Key Game_Speed Not found");
     missing.setContext(L"Settings file: C:\\game\\qirmod.ini");
     EXPECT_EQ(forms::runtimeErrorText(missing),
               L"Run-time error '-2147221503 (80040001)':\n\nINI Section constant Key Game_Speed Not found\n\n"

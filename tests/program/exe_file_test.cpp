@@ -14,7 +14,9 @@
 
 namespace {
 
-std::wstring exePath() { return test::binaryFolder() + L"\\Trovane_Config.exe"; }
+std::wstring exePath() {
+    return test::binaryFolder() + L"\\Trovane_Config.exe";
+}
 
 std::wstring versionString(const std::vector<BYTE>& block, const std::wstring& name) {
     void* value = nullptr;
@@ -27,7 +29,7 @@ std::wstring versionString(const std::vector<BYTE>& block, const std::wstring& n
 
 // A little reader of the PE image in the file.
 class PeFile {
-public:
+  public:
     explicit PeFile(const std::wstring& path) : bytes_(test::readFile(path)) {}
 
     const IMAGE_NT_HEADERS64& headers() const {
@@ -38,18 +40,20 @@ public:
     std::set<std::string> importedDlls() const {
         std::set<std::string> names;
         const auto& directory = headers().OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-        for (std::size_t offset = fileOffset(directory.VirtualAddress);; offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
+        for (std::size_t offset = fileOffset(directory.VirtualAddress);;
+             offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
             const auto& entry = at<IMAGE_IMPORT_DESCRIPTOR>(offset);
             if (entry.Name == 0)
                 break;
             std::string name(&bytes_[fileOffset(entry.Name)]);
-            std::transform(name.begin(), name.end(), name.begin(), [](char c) { return char(std::tolower(c)); });
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](char c) { return char(std::tolower(c)); });
             names.insert(name);
         }
         return names;
     }
 
-private:
+  private:
     template <typename T> const T& at(std::size_t offset) const {
         return *reinterpret_cast<const T*>(bytes_.data() + offset);
     }
@@ -71,8 +75,8 @@ TEST(ExeFile, VersionBlockIsSimplifiedChineseWithTheProgramsNames) {
     ASSERT_TRUE(GetFileVersionInfoW(exePath().c_str(), 0, size, block.data()));
     WORD* translation = nullptr;
     UINT length = 0;
-    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                               &length));
+    ASSERT_TRUE(VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation",
+                               reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 1200);
     EXPECT_EQ(versionString(block, L"FileVersion"), L"1.00");
@@ -82,9 +86,11 @@ TEST(ExeFile, VersionBlockIsSimplifiedChineseWithTheProgramsNames) {
 }
 
 TEST(ExeFile, CarriesOne32PixelIconAndTheSplashPicture) {
-    HMODULE exe = LoadLibraryExW(exePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE exe =
+        LoadLibraryExW(exePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_TRUE(exe);
-    HRSRC group = FindResourceW(exe, MAKEINTRESOURCEW(IDI_TROVANE_CONFIG), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
+    HRSRC group =
+        FindResourceW(exe, MAKEINTRESOURCEW(IDI_TROVANE_CONFIG), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
     ASSERT_TRUE(group);
     const auto* header = static_cast<const WORD*>(LockResource(LoadResource(exe, group)));
     EXPECT_EQ(header[2], 1) << "one image";
@@ -100,8 +106,8 @@ TEST(ExeFile, CarriesOne32PixelIconAndTheSplashPicture) {
 }
 
 TEST(ExeFile, ImportsOnlyWindowsOwnDlls) {
-    const std::set<std::string> allowed{"kernel32.dll", "user32.dll",    "gdi32.dll",         "comctl32.dll",
-                                        "shell32.dll",  "ole32.dll",     "windowscodecs.dll", "msvcrt.dll",
+    const std::set<std::string> allowed{"kernel32.dll", "user32.dll",  "gdi32.dll",         "comctl32.dll",
+                                        "shell32.dll",  "ole32.dll",   "windowscodecs.dll", "msvcrt.dll",
                                         "advapi32.dll", "oleaut32.dll"};
     for (const std::string& dll : PeFile(exePath()).importedDlls())
         EXPECT_TRUE(allowed.count(dll)) << dll;

@@ -31,7 +31,7 @@ int countWindows(DWORD processId, std::wstring_view title) {
 }
 
 class Startup : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         test::writeFile(game.file(L"qirmod.ini"), kSettings);
         program = test::installProgram(game.path());

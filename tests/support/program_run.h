@@ -10,19 +10,21 @@
 namespace test {
 
 class ProgramRun {
-public:
+  public:
     // Starts the program with the command line and working directory given.
-    ProgramRun(const std::wstring& program, const std::wstring& arguments, const std::wstring& workingDirectory);
+    ProgramRun(const std::wstring& program, const std::wstring& arguments,
+               const std::wstring& workingDirectory);
     ~ProgramRun(); // ends the process if it is still running
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     DWORD processId() const { return info_.dwProcessId; }
-    HWND waitForWindow(std::wstring_view windowClass, std::wstring_view title, DWORD timeoutMilliseconds) const;
+    HWND waitForWindow(std::wstring_view windowClass, std::wstring_view title,
+                       DWORD timeoutMilliseconds) const;
     // The exit code, or nothing when the process still runs after the time.
     std::optional<DWORD> waitForExit(DWORD timeoutMilliseconds) const;
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 

@@ -2,6 +2,8 @@
 
 #include "app/forms/form.h"
 
+#include <windows.h>
+
 #include <shellapi.h>
 
 #include <fstream>
@@ -44,8 +46,8 @@ bool isIcon(HWND child) {
     wchar_t className[16];
     GetClassNameW(child, className, 16);
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
-    return std::wstring_view(className) == L"Static" && (style & SS_TYPEMASK) == SS_ICON && IsWindowVisible(child) &&
-           SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    return std::wstring_view(className) == L"Static" && (style & SS_TYPEMASK) == SS_ICON &&
+           IsWindowVisible(child) && SendMessageW(child, STM_GETICON, 0, 0) != 0;
 }
 
 } // namespace
@@ -68,8 +70,8 @@ TempFolder::~TempFolder() {
 }
 
 std::string readFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot read a file");
     std::string bytes;
@@ -92,7 +94,9 @@ void writeFile(const std::wstring& path, std::string_view bytes) {
         throw std::runtime_error("cannot write a file");
 }
 
-bool fileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool fileExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void copyFile(const std::wstring& from, const std::wstring& to) {
     if (!CopyFileW(from.c_str(), to.c_str(), FALSE))
@@ -150,11 +154,14 @@ MessageBoxSeen readMessageBox(HWND box) {
     seen.title = windowText(box);
     if (HWND text = GetDlgItem(box, 0xFFFF))
         seen.text = windowText(text);
-    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO})
-        if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button))
-            seen.buttons.push_back(id);
-    const auto defaultId = static_cast<DWORD>(SendMessageW(box, DM_GETDEFID, 0, 0));
-    seen.defaultButton = HIWORD(defaultId) == DC_HASDEFID ? LOWORD(defaultId) : 0;
+    for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {
+        HWND button = GetDlgItem(box, id);
+        if (!button || !IsWindowVisible(button))
+            continue;
+        seen.buttons.push_back(id);
+        if ((GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            seen.defaultButton = id;
+    }
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         seen.hasIcon = seen.hasIcon || isIcon(child);
     return seen;

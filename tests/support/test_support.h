@@ -12,7 +12,7 @@ namespace test {
 
 // A fresh folder under the temporary folder, removed with its contents at the end.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(std::wstring_view nameHint = L"trovane");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -21,7 +21,7 @@ public:
     const std::wstring& path() const { return path_; }
     std::wstring file(std::wstring_view name) const { return path_ + L"\\" + std::wstring(name); }
 
-private:
+  private:
     std::wstring path_;
 };
 
@@ -60,7 +60,7 @@ void pressButton(HWND box, int id);
 // Answers the next message box with the given title from another thread, so that a
 // handler that shows it can run on this one.
 class MessageBoxAnswerer {
-public:
+  public:
     MessageBoxAnswerer(std::wstring title, int answer, DWORD timeoutMilliseconds = 10000);
     ~MessageBoxAnswerer();
     MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
@@ -69,7 +69,7 @@ public:
     // Waits for the answer; what the box showed (window nullptr when none came).
     const MessageBoxSeen& seen();
 
-private:
+  private:
     static DWORD WINAPI run(void* self);
     std::wstring title_;
     int answer_;

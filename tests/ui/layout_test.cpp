@@ -15,7 +15,9 @@ UINT expectedDpi() {
     return value ? static_cast<UINT>(std::atoi(value)) : 96;
 }
 
-int pixels(int twips) { return MulDiv(twips, static_cast<int>(expectedDpi()), 1440); }
+int pixels(int twips) {
+    return MulDiv(twips, static_cast<int>(expectedDpi()), 1440);
+}
 
 RECT rectInParent(HWND window) {
     RECT rect;
@@ -24,7 +26,8 @@ RECT rectInParent(HWND window) {
     return rect;
 }
 
-forms::FormControl& named(const Trovane_Config& form, std::wstring_view name, int index = forms::kNotAnArray) {
+forms::FormControl& named(const Trovane_Config& form, std::wstring_view name,
+                          int index = forms::kNotAnArray) {
     for (int i = 0; i < form.count(); ++i) {
         auto& control = dynamic_cast<forms::FormControl&>(form.controls(i));
         if (control.name() == name && control.index() == index)
@@ -34,7 +37,7 @@ forms::FormControl& named(const Trovane_Config& form, std::wstring_view name, in
 }
 
 class Layout : public testing::Test {
-protected:
+  protected:
     void SetUp() override { form.create(); }
     Trovane_Config form;
 };
@@ -83,7 +86,8 @@ TEST_F(Layout, EveryControlSitsInItsContainerAtItsPlace) {
 }
 
 TEST_F(Layout, ScrollBarsHaveTheirRangesAndNoOptionIsSelected) {
-    for (auto [bar, min, max] : {std::tuple{&form.HScroll1, 0, 127}, {&form.HScroll2, 0, 127}, {&form.HScroll3, 1, 100}}) {
+    for (auto [bar, min, max] :
+         {std::tuple{&form.HScroll1, 0, 127}, {&form.HScroll2, 0, 127}, {&form.HScroll3, 1, 100}}) {
         int low = -1, high = -1;
         GetScrollRange(bar->hwnd(), SB_CTL, &low, &high);
         EXPECT_EQ(low, min);

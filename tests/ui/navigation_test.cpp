@@ -8,7 +8,7 @@
 namespace {
 
 class Navigation : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         form.create();
         form.Option2[1].setValue(true);
@@ -43,7 +43,9 @@ protected:
     Trovane_Config form;
 };
 
-TEST_F(Navigation, FocusStartsOnTheSaveButton) { EXPECT_EQ(focus(), form.Command1.hwnd()); }
+TEST_F(Navigation, FocusStartsOnTheSaveButton) {
+    EXPECT_EQ(focus(), form.Command1.hwnd());
+}
 
 TEST_F(Navigation, TabVisitsTheControlsInTabOrderAndWraps) {
     const std::vector<HWND> expected{form.HScroll3.hwnd(),   form.HScroll2.hwnd(),   form.HScroll1.hwnd(),

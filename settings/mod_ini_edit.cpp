@@ -1,0 +1,40 @@
+#include "settings/mod_ini_edit.h"
+
+#include "app/forms/error.h"
+
+namespace ModINIedit {
+
+std::wstring INIFileName;
+
+namespace {
+
+// Far outside any stored setting, so that it cannot be mistaken for one.
+constexpr INT kAbsent = -65536;
+constexpr DWORD kBufferSize = 256;
+
+} // namespace
+
+std::int32_t readINIInt(const std::wstring& section, const std::wstring& key) {
+    const auto value = static_cast<std::int32_t>(
+        GetPrivateProfileIntW(section.c_str(), key.c_str(), kAbsent, INIFileName.c_str()));
+    if (value != kAbsent)
+        return value;
+    throw forms::Error(kMissingKeyError, L"INI Section " + section + L" Key " + key + L" Not found");
+}
+
+std::wstring readINIString(const std::wstring& section, const std::wstring& key) {
+    wchar_t buffer[kBufferSize];
+    const DWORD length =
+        GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer, kBufferSize, INIFileName.c_str());
+    return std::wstring(buffer, length);
+}
+
+DWORD writeINIString(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    SetLastError(ERROR_SUCCESS);
+    if (WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), INIFileName.c_str()))
+        return ERROR_SUCCESS;
+    const DWORD error = GetLastError();
+    return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+}
+
+} // namespace ModINIedit

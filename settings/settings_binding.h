@@ -1,0 +1,37 @@
+#pragma once
+// The settings file's seven keys and their binding to the settings window's controls.
+
+#include "app/forms/control_array.h"
+#include "app/forms/hscrollbar.h"
+#include "app/forms/label.h"
+#include "app/forms/option_button.h"
+
+#include <windows.h>
+
+namespace settings {
+
+using OptionGroup = forms::ControlArray<forms::OptionButton>;
+
+// The controls that hold the settings: the only copy of them in memory.
+struct SettingsControls {
+    const OptionGroup& Option1;
+    const OptionGroup& Option2;
+    const OptionGroup& Option3;
+    const OptionGroup& Option4;
+    forms::HScrollBar& HScroll1;
+    forms::HScrollBar& HScroll2;
+    forms::HScrollBar& HScroll3;
+    forms::Label& Label7;
+    forms::Label& Label8;
+    forms::Label& Label9;
+};
+
+// Puts the stored settings into the controls, key by key; the first failing key stops
+// it with its error, which then also names the key and the settings file.
+void readINI(const SettingsControls& controls);
+
+// Writes all seven keys from the controls, in order. Returns ERROR_SUCCESS, or the
+// system's error code of the first write that failed.
+DWORD writeINI(const SettingsControls& controls);
+
+} // namespace settings
