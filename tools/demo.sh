@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up this Debian machine, builds the program and starts it under Wine in a demo
 # game folder (a sample qirmod.ini and a stand-in game). Without a desktop it runs in
-# a virtual display and saves a screenshot to build/demo.png instead.
+# a virtual display and saves a screenshot to build/demo.png instead. DEMO_LANG chooses
+# the system language (zh_CN.UTF-8 by default; zh_TW.UTF-8 shows traditional captions).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/install-deps.sh
@@ -11,7 +12,7 @@ demo=build/mingw-x64/demo
 run() {
   tools/wine-prefix.sh "$PWD/build/wine-demo"
   echo "Demo game folder: $demo"
-  WINEPREFIX="$PWD/build/wine-demo" WINEDEBUG=-all wine "$demo/Trovane_Config.exe"
+  LANG="${DEMO_LANG:-zh_CN.UTF-8}" WINEPREFIX="$PWD/build/wine-demo" WINEDEBUG=-all wine "$demo/Trovane_Config.exe"
 }
 if [[ -n "${DISPLAY:-}" ]]; then
   run

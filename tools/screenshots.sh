@@ -6,21 +6,21 @@ cd "$(dirname "$0")/.."
 demo="$PWD/build/mingw-x64/demo"
 export WINEDEBUG=-all
 
-shoot() { # prefix dpi lang suffix
-  local prefix="$PWD/build/wine-shots-$2"
-  [[ -d "$prefix" ]] || tools/wine-prefix.sh "$prefix" "$2"
+shoot() { # dpi lang name [splash too]
+  local prefix="$PWD/build/wine-shots-$1"
+  [[ -d "$prefix" ]] || tools/wine-prefix.sh "$prefix" "$1"
   WINEPREFIX="$prefix" wineserver -p >/dev/null 2>&1 </dev/null || true
-  (cd "$demo" && LANG="$3" WINEPREFIX="$prefix" timeout 20 wine Trovane_Config.exe >/dev/null 2>&1 </dev/null &)
+  (cd "$demo" && LANG="$2" WINEPREFIX="$prefix" timeout 20 wine Trovane_Config.exe >/dev/null 2>&1 </dev/null &)
   local id=""
   for _ in $(seq 1 100); do
     id=$(xdotool search --name '^Form1$' 2>/dev/null | head -1) && [[ -n "$id" ]] && break
     sleep 0.1
   done
   sleep 0.3
-  [[ -n "$id" ]] && import -window "$id" "docs/splash-$4.png"
+  [[ -n "$id" && -n "${4:-}" ]] && import -window "$id" "docs/splash-$3.png"
   sleep 1.5
   id=$(xdotool search --name '^Trovane_Config$' | head -1)
-  import -window "$id" "docs/settings-window-$4.png"
+  import -window "$id" "docs/settings-window-$3.png"
   pkill -f Trovane_Config.exe || true
   WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
 }
@@ -28,5 +28,6 @@ shoot() { # prefix dpi lang suffix
 if [[ -z "${DISPLAY:-}" ]]; then
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
 fi
-shoot 96 96 zh_CN.UTF-8 96dpi
-shoot 144 144 zh_CN.UTF-8 144dpi
+shoot 96 zh_CN.UTF-8 96dpi splash
+shoot 144 zh_CN.UTF-8 144dpi splash
+shoot 96 zh_TW.UTF-8 traditional-96dpi

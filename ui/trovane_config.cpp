@@ -5,6 +5,7 @@
 #include "app/forms/message_box.h"
 #include "settings/mod_ini_edit.h"
 #include "ui/game_launch.h"
+#include "ui/localisation_step.h"
 #include "ui/trovane_config_layout.h"
 
 namespace {
@@ -54,6 +55,7 @@ void Trovane_Config::readINI() {
 void Trovane_Config::Form_Load() {
     ModINIedit::INIFileName = forms::applicationDirectory() + L"\\qirmod.ini";
     readINI();
+    localisationStep(*this);
 }
 
 void Trovane_Config::Form_Unload(std::int16_t& /*Cancel*/) {

@@ -4,6 +4,7 @@
 
 #include "app/forms/control.h"
 #include "app/forms/control_array.h"
+#include "app/forms/control_collection.h"
 #include "app/forms/layout.h"
 #include "app/forms/tooltips.h"
 
@@ -19,10 +20,10 @@ namespace forms {
 
 class OptionButton;
 
-class Form {
+class Form : public ControlCollection {
   public:
     Form(const FormSpec& spec, std::span<const ControlSpec> layout);
-    virtual ~Form();
+    ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
@@ -39,10 +40,8 @@ class Form {
     HWND hwnd() const { return hwnd_; }
     UINT dpi() const { return dpi_; }
 
-    // The control collection: every control, each array element separately.
-    int count() const { return static_cast<int>(controls_.size()); }
-    // Element by index from 0; error 9 outside the collection.
-    Control& controls(int index) const;
+    int count() const override { return static_cast<int>(controls_.size()); }
+    Control& controls(int index) const override;
 
     // The option buttons of one container (a frame's name, or empty for the window).
     std::vector<OptionButton*> optionGroup(std::wstring_view container) const;
