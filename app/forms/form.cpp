@@ -180,6 +180,9 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_SETFOCUS:
+        onFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
     case WM_DPICHANGED: {
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         applyDpi(HIWORD(wParam));
@@ -273,6 +276,14 @@ void Form::onActivate(bool active) {
     if (!active && focus && IsChild(hwnd_, focus))
         lastFocus_ = focus;
     else if (active && lastFocus_ && IsWindow(lastFocus_))
+        SetFocus(lastFocus_);
+}
+
+// The window itself takes no input: the control that had the focus last gets it.
+void Form::onFocus(HWND previous) {
+    if (previous && IsChild(hwnd_, previous))
+        lastFocus_ = previous;
+    if (lastFocus_ && IsWindow(lastFocus_))
         SetFocus(lastFocus_);
 }
 

@@ -72,6 +72,7 @@ class Form : public ControlCollection {
     void applyDpi(UINT dpi);
     void onDestroyed();
     void onActivate(bool active);
+    void onFocus(HWND previous);
     void onTimer(UINT_PTR id);
     FormControl* findControl(std::wstring_view name, int index) const;
 

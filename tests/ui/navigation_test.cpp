@@ -80,3 +80,13 @@ TEST_F(Navigation, SpaceChoosesTheFocusedOption) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Navigation, FocusGivenToTheWindowGoesBackToItsControl) {
+    press(VK_TAB);
+    SetFocus(form.hwnd());
+    EXPECT_EQ(focus(), form.HScroll3.hwnd());
+}
+
+} // namespace
