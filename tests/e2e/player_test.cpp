@@ -1,0 +1,207 @@
+// The real program worked only as a player works it: mouse and keys sent as input,
+// message boxes answered by clicking their buttons, results read from the screen and
+// from the files on disk.
+
+#include "tests/support/player.h"
+#include "tests/support/program_run.h"
+#include "tests/support/settings_window.h"
+#include "tests/support/test_support.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kAtTheEnds[] = "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
+                              "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+
+class Player : public testing::Test {
+  protected:
+    test::SettingsWindow start(std::string_view settings = kAtTheEnds, bool withGame = false) {
+        test::writeFile(iniFile(), settings);
+        run =
+            std::make_unique<test::ProgramRun>(test::installProgram(game.path(), withGame), L"", game.path());
+        HWND window = run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000);
+        EXPECT_TRUE(window);
+        test::bringToFront(window);
+        const test::SettingsWindow shown(window);
+        EXPECT_TRUE(test::waitUntil([&] { return test::focusOf(window) == shown.control(L"Command1"); }));
+        return shown;
+    }
+    std::wstring iniFile() const { return game.file(L"qirmod.ini"); }
+
+    // Waits for a message box of the program, reads it, and clicks one of its buttons.
+    test::MessageBoxSeen answer(const wchar_t* title, int button) {
+        HWND box = run->waitForWindow(L"#32770", title, 10000);
+        if (!box)
+            return {};
+        const test::MessageBoxSeen seen = test::readMessageBox(box);
+        test::click(GetDlgItem(box, button));
+        test::waitUntil([&] { return !IsWindow(box); });
+        return seen;
+    }
+
+    // A point of a scroll bar: its arrows, its track left of the thumb, its thumb. The
+    // arrows and the thumb are squares as high as the bar; the value places the thumb.
+    POINT onScrollBar(HWND bar, int part) {
+        RECT client;
+        GetClientRect(bar, &client);
+        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS, 0, 0, 0, 0, 0};
+        GetScrollInfo(bar, SB_CTL, &info);
+        const int square = client.bottom, middle = client.bottom / 2;
+        const int travel = client.right - 3 * square;
+        const int thumbLeft = square + MulDiv(travel, info.nPos - info.nMin, info.nMax - info.nMin);
+        switch (part) {
+        case kLeftArrow:
+            return {square / 2, middle};
+        case kRightArrow:
+            return {client.right - square / 2, middle};
+        case kTrackLeft:
+            return {(square + thumbLeft) / 2, middle};
+        default:
+            return {thumbLeft + square / 2, middle};
+        }
+    }
+    static constexpr int kLeftArrow = 0, kRightArrow = 1, kTrackLeft = 2, kThumb = 3;
+
+    test::TempFolder game{L"游戏"};
+    std::unique_ptr<test::ProgramRun> run;
+};
+
+TEST_F(Player, FocusStartsOnTheSaveButtonAndTabFollowsTheTabOrder) {
+    const test::SettingsWindow window = start();
+    EXPECT_EQ(test::focusOf(window.window()), window.control(L"Command1"));
+    const std::vector<HWND> order{
+        window.control(L"HScroll3"),   window.control(L"HScroll2"),   window.control(L"HScroll1"),
+        window.control(L"Option2", 1), window.control(L"Option3", 0), window.control(L"Option1", 1),
+        window.control(L"Option4", 2), window.control(L"Command2"),   window.control(L"Command1")};
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        test::pressKey(VK_TAB);
+        EXPECT_EQ(test::focusOf(window.window()), order[step]) << "Tab " << step + 1;
+    }
+}
+
+TEST_F(Player, KeysChooseOptionsAndPressButtons) {
+    const test::SettingsWindow window = start(kAtTheEnds, true);
+    for (int tab = 0; tab < 6; ++tab)
+        test::pressKey(VK_TAB); // to the script group, on its selected button
+    ASSERT_EQ(test::focusOf(window.window()), window.control(L"Option1", 1));
+    test::pressKey(VK_LEFT);
+    EXPECT_TRUE(window.checked(L"Option1", 0));
+    EXPECT_FALSE(window.checked(L"Option1", 1));
+    test::pressKey(VK_TAB);
+    test::pressKey(VK_RIGHT);
+    EXPECT_TRUE(window.checked(L"Option4", 0)) << "past the covered button, round to the first";
+    test::pressKey(VK_TAB, true);
+    test::pressKey(VK_SPACE);
+    EXPECT_TRUE(window.checked(L"Option1", 0));
+    test::pressKey(VK_TAB, true); // to Option3
+    test::pressKey(VK_TAB, true); // to Option2
+    test::pressKey(VK_TAB, true); // to HScroll1
+    test::pressKey(VK_RIGHT);
+    EXPECT_EQ(window.text(L"Label7"), L"1");
+    test::pressKey(VK_TAB, true);
+    test::pressKey(VK_TAB, true);
+    test::pressKey(VK_TAB, true);
+    test::pressKey(VK_TAB, true); // round to Command2
+    ASSERT_EQ(test::focusOf(window.window()), window.control(L"Command2"));
+    test::pressKey(VK_SPACE);
+    ASSERT_TRUE(test::waitUntil([&] { return test::fileExists(game.file(L"qir_trovane.log")); }, 10000));
+    test::pressKey(VK_TAB);
+    test::pressKey(VK_RETURN);
+    EXPECT_EQ(answer(L"Confirm", IDNO).text, L"Are You Sure?");
+    EXPECT_EQ(test::readFile(iniFile()),
+              "[set]\r\nsimple=0\r\nfullscreen=0\r\neffect=1\r\nBattleMode=0\r\n"
+              "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=1\r\n");
+}
+
+TEST_F(Player, ScrollBarsMoveByArrowTrackAndThumbAndStopAtTheirEnds) {
+    const test::SettingsWindow window = start();
+    HWND speed = window.control(L"HScroll3");
+    test::clickAt(speed, onScrollBar(speed, kRightArrow));
+    EXPECT_EQ(window.text(L"Label9"), L"100") << "already at the maximum";
+    test::clickAt(speed, onScrollBar(speed, kLeftArrow));
+    EXPECT_EQ(window.text(L"Label9"), L"99");
+    test::clickAt(speed, onScrollBar(speed, kTrackLeft));
+    EXPECT_EQ(window.text(L"Label9"), L"98") << "a click in the track steps by one";
+    test::clickAt(speed, onScrollBar(speed, kTrackLeft));
+    EXPECT_EQ(window.text(L"Label9"), L"97");
+    HWND music = window.control(L"HScroll1");
+    test::clickAt(music, onScrollBar(music, kLeftArrow));
+    EXPECT_EQ(window.text(L"Label7"), L"0") << "already at the minimum";
+    const POINT thumb = onScrollBar(music, kThumb);
+    test::mouseDown(music, thumb);
+    test::mouseMove(music, {thumb.x + 60, thumb.y});
+    test::mouseMove(music, {thumb.x + 90, thumb.y});
+    EXPECT_EQ(window.text(L"Label7"), L"0") << "the label waits for the release";
+    test::mouseUp(music, {thumb.x + 90, thumb.y});
+    EXPECT_TRUE(test::waitUntil([&] { return window.text(L"Label7") != L"0"; }));
+    EXPECT_EQ(window.text(L"Label7"), std::to_wstring(window.scrollPosition(L"HScroll1")));
+}
+
+TEST_F(Player, SaveAskedTwiceAnsweredNoThenYesTwice) {
+    const test::SettingsWindow window = start();
+    test::click(window.control(L"Option3", 1));
+    test::click(window.control(L"Command1"));
+    const test::MessageBoxSeen confirm = answer(L"Confirm", IDNO);
+    EXPECT_EQ(confirm.defaultButton, IDYES);
+    EXPECT_FALSE(confirm.hasIcon);
+    EXPECT_EQ(test::readFile(iniFile()), kAtTheEnds);
+    EXPECT_FALSE(test::findWindow(run->processId(), L"#32770", L"Trovane_config"));
+    for (int press = 0; press < 2; ++press) {
+        test::click(window.control(L"Command1"));
+        answer(L"Confirm", IDYES);
+        const test::MessageBoxSeen done = answer(L"Trovane_config", IDOK);
+        EXPECT_EQ(done.text, L"Done");
+        EXPECT_FALSE(done.hasIcon);
+        EXPECT_EQ(test::readFile(iniFile()),
+                  "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
+                  "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
+    }
+}
+
+TEST_F(Player, ASaveThatCannotBeWrittenIsReportedNotDone) {
+    const test::SettingsWindow window = start();
+    HANDLE held = CreateFileW(iniFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    test::click(window.control(L"Command1"));
+    answer(L"Confirm", IDYES);
+    const test::MessageBoxSeen failed = answer(L"Trovane_config", IDOK);
+    CloseHandle(held);
+    EXPECT_EQ(failed.text.rfind(L"Could not save the settings to " + iniFile() + L": ", 0), 0u)
+        << failed.text;
+    EXPECT_EQ(test::readFile(iniFile()), kAtTheEnds);
+}
+
+TEST_F(Player, ClicksOnTheSplashChangeNothing) {
+    test::writeFile(iniFile(), kAtTheEnds);
+    run = std::make_unique<test::ProgramRun>(test::installProgram(game.path()), L"", game.path());
+    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    ASSERT_TRUE(splash);
+    const DWORD shown = GetTickCount();
+    test::clickAt(splash, {100, 100});
+    test::pressKey(VK_ESCAPE);
+    test::pressKey(VK_RETURN);
+    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    EXPECT_GE(GetTickCount() - shown, 800u);
+}
+
+// Run in the 144 DPI prefix: the window and every control are half as large again.
+TEST_F(Player, AtTheSystemsDpiEveryControlIsScaled) {
+    const test::SettingsWindow window = start();
+    const int dpi = static_cast<int>(GetDpiForWindow(window.window()));
+    ASSERT_EQ(dpi, static_cast<int>(GetDpiForSystem()));
+    RECT client;
+    GetClientRect(window.window(), &client);
+    EXPECT_EQ(client.right, MulDiv(5460, dpi, 1440));
+    EXPECT_EQ(client.bottom, MulDiv(5985, dpi, 1440));
+    RECT button;
+    GetWindowRect(window.control(L"Command1"), &button);
+    MapWindowPoints(HWND_DESKTOP, window.window(), reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.left, MulDiv(3840, dpi, 1440));
+    EXPECT_EQ(button.right - button.left, MulDiv(1455, dpi, 1440));
+    RECT bar;
+    GetWindowRect(window.control(L"HScroll3"), &bar);
+    EXPECT_EQ(bar.right - bar.left, MulDiv(2895, dpi, 1440));
+}
+
+} // namespace

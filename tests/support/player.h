@@ -1,0 +1,30 @@
+#pragma once
+// What a player does: real mouse clicks, drags and key presses sent as input to the
+// screen, and what a player sees of the focus.
+
+#include <windows.h>
+
+#include <functional>
+
+namespace test {
+
+// Brings a top-level window of another process to the front, for keyboard input.
+void bringToFront(HWND window);
+
+// Mouse actions at a point of a window's client area.
+void mouseDown(HWND window, POINT at);
+void mouseMove(HWND window, POINT at);
+void mouseUp(HWND window, POINT at);
+void clickAt(HWND window, POINT at);
+// A click in the middle of a control.
+void click(HWND control);
+
+void pressKey(WORD key, bool shift = false);
+
+// The control that has the keyboard focus in the thread that owns the window.
+HWND focusOf(HWND window);
+
+// Waits, pumping this thread's messages, until the condition holds or the time is up.
+bool waitUntil(const std::function<bool()>& condition, DWORD timeoutMilliseconds = 5000);
+
+} // namespace test
