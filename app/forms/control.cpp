@@ -41,6 +41,8 @@ void FormControl::relayout(UINT dpi, HFONT font) {
 }
 
 void CaptionedControl::setCaption(const std::wstring& caption) {
+    if (caption == caption_)
+        return; // the window shows it already
     caption_ = caption;
     if (hwnd())
         SetWindowTextW(hwnd(), caption_.c_str());

@@ -10,7 +10,6 @@
 #include "app/forms/option_button.h"
 #include "app/forms/timer.h"
 
-#include <commctrl.h>
 
 namespace forms {
 
@@ -45,8 +44,6 @@ void registerWindowClasses(WNDPROC formProc) {
     if (registered)
         return;
     registered = true;
-    INITCOMMONCONTROLSEX commonControls{sizeof commonControls, ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&commonControls);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = formProc;

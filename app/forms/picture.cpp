@@ -55,8 +55,12 @@ Picture Picture::fromResource(int id) {
                                            decoder.out()));
     ComPtr<IWICBitmapFrameDecode> frame;
     check(decoder->GetFrame(0, frame.out()));
-    ComPtr<IWICBitmapSource> converted;
-    check(WICConvertBitmapSource(GUID_WICPixelFormat32bppBGR, frame.get(), converted.out()));
+    // The factory's converter, not WICConvertBitmapSource: no import of windowscodecs.dll, so
+    // COM loads it by its registered path and never from the program's folder.
+    ComPtr<IWICFormatConverter> converted;
+    check(factory->CreateFormatConverter(converted.out()));
+    check(converted->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                WICBitmapPaletteTypeCustom));
     UINT width = 0, height = 0;
     check(converted->GetSize(&width, &height));
 

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
 namespace {
 
 using forms::ControlKind;
@@ -127,6 +129,21 @@ TEST_F(Controls, DraggedThumbChangesOnlyOnRelease) {
     ASSERT_EQ(form.changes.size(), 1u);
     EXPECT_GT(form.changes.front(), 10);
     EXPECT_EQ(form.changes.front(), form.Bar.value());
+}
+
+TEST_F(Controls, ToolTipTextIsShownByATipWindow) {
+    form.A[0].setProperty(L"ToolTipText", L"提示");
+    EXPECT_EQ(form.A[0].getProperty(L"ToolTipText"), L"提示");
+    HWND tip = nullptr;
+    while ((tip = FindWindowExW(nullptr, tip, L"tooltips_class32", nullptr)) != nullptr) {
+        TOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = form.hwnd();
+        tool.uId = reinterpret_cast<UINT_PTR>(form.A[0].hwnd());
+        if (SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool)))
+            break;
+    }
+    EXPECT_TRUE(tip) << "a tip window knows the control";
 }
 
 TEST_F(Controls, KeyboardArrowOnAFocusedScrollBarSteps) {

@@ -19,6 +19,7 @@ class ProgramRun {
     ProgramRun& operator=(const ProgramRun&) = delete;
 
     DWORD processId() const { return info_.dwProcessId; }
+    HANDLE process() const { return info_.hProcess; }
     HWND waitForWindow(std::wstring_view windowClass, std::wstring_view title,
                        DWORD timeoutMilliseconds) const;
     // The exit code, or nothing when the process still runs after the time.
