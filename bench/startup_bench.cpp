@@ -1,0 +1,134 @@
+// Measures, on this machine and in one run: how soon Trovane_Config.exe shows its splash
+// and its settings window, against a bare program's one window; the settings window's
+// load; the peak working set of both; and the exe's size and imports. Prints a table of
+// medians.   startup_bench.exe [RUNS]
+
+#include "locale/gb_big5_api.h"
+#include "settings/mod_ini_edit.h"
+#include "tests/support/pe_file.h"
+#include "tests/support/program_run.h"
+#include "tests/support/test_support.h"
+#include "ui/localisation_step.h"
+#include "ui/trovane_config.h"
+
+#include <objbase.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+double now() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) / ticksPerMs;
+}
+
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Sample {
+    double splash = 0;   // ms from start to the splash being visible
+    double settings = 0; // ms from start to the settings window being visible
+    double peakMiB = 0;
+};
+
+// Starts a program and waits, polling every millisecond, for its windows to be visible.
+Sample measure(const std::wstring& program, const std::wstring& folder, const wchar_t* firstTitle,
+               const wchar_t* lastTitle, const wchar_t* windowClass) {
+    Sample sample;
+    const double start = now();
+    test::ProgramRun run(program, L"", folder);
+    HWND last = nullptr;
+    for (const double limit = start + 20000; !last && now() < limit; Sleep(1)) {
+        if (!sample.splash && test::findWindow(run.processId(), windowClass, firstTitle))
+            sample.splash = now() - start;
+        if ((last = test::findWindow(run.processId(), windowClass, lastTitle)))
+            sample.settings = now() - start;
+    }
+    Sleep(300);
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(run.process(), &memory, sizeof memory);
+    sample.peakMiB = static_cast<double>(memory.PeakWorkingSetSize) / (1024.0 * 1024.0);
+    PostMessageW(last, WM_CLOSE, 0, 0);
+    run.waitForExit(5000);
+    return sample;
+}
+
+// The settings window's load in this process: reading the file and the caption pass.
+double loadMilliseconds(const std::wstring& settingsFile) {
+    ModINIedit::INIFileName = settingsFile;
+    std::vector<double> times;
+    for (int i = 0; i < 25; ++i) {
+        Trovane_Config form;
+        form.create();
+        const double start = now();
+        form.readINI();
+        localisationStep(form);
+        times.push_back(now() - start);
+    }
+    return median(times);
+}
+
+const char* verdict(bool met) {
+    return met ? "met" : "NOT met";
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 9;
+    test::TempFolder game(L"bench");
+    test::writeFile(game.file(L"qirmod.ini"),
+                    "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
+                    "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=100\r\nMUSIC_VOLUME=80\r\n");
+    const std::wstring program = test::installProgram(game.path());
+    const std::wstring bare = test::binaryFolder() + L"\\bare_window.exe";
+    measure(program, game.path(), L"Form1", L"Trovane_Config", L"TrovaneForm"); // warm the caches
+    measure(bare, game.path(), L"Bare", L"Bare", L"BareWindow");
+    std::vector<double> splash, handOver, bareWindow, configPeak, barePeak;
+    for (int i = 0; i < runs; ++i) {
+        const Sample config = measure(program, game.path(), L"Form1", L"Trovane_Config", L"TrovaneForm");
+        const Sample floor = measure(bare, game.path(), L"Bare", L"Bare", L"BareWindow");
+        splash.push_back(config.splash);
+        handOver.push_back(config.settings - config.splash);
+        configPeak.push_back(config.peakMiB);
+        bareWindow.push_back(floor.settings);
+        barePeak.push_back(floor.peakMiB);
+    }
+    const double load = loadMilliseconds(game.file(L"qirmod.ini"));
+    WIN32_FILE_ATTRIBUTE_DATA attributes{};
+    GetFileAttributesExW(program.c_str(), GetFileExInfoStandard, &attributes);
+    const double sizeKiB = attributes.nFileSizeLow / 1024.0;
+    std::string imports;
+    for (const std::string& dll : test::PeFile(program).importedDlls())
+        imports += (imports.empty() ? "" : ", ") + dll;
+
+    const double splashRatio = median(splash) / median(bareWindow);
+    const double peakRatio = median(configPeak) / median(barePeak);
+    std::printf("Medians of %d runs (charset %ls):\n\n", runs, gb_big5_api::SystemCharset.c_str());
+    std::printf("| figure | Trovane_Config | bare window | ratio | target |\n|---|---|---|---|---|\n");
+    std::printf("| start to first window visible | %.0f ms (splash) | %.0f ms | %.2f | <= 1.15: %s |\n",
+                median(splash), median(bareWindow), splashRatio, verdict(splashRatio <= 1.15));
+    std::printf("| splash visible to settings window visible | %.0f ms | | | 1000-1100 ms: %s |\n",
+                median(handOver), verdict(median(handOver) >= 1000 && median(handOver) <= 1100));
+    std::printf("| settings window's load (file and captions) | %.2f ms | | | < 5 ms: %s |\n", load,
+                verdict(load < 5));
+    std::printf("| peak working set | %.1f MiB | %.1f MiB | %.2f | <= 1.3: %s |\n", median(configPeak),
+                median(barePeak), peakRatio, verdict(peakRatio <= 1.3));
+    std::printf("| exe size | %.0f KiB | | | < 1024 KiB: %s |\n", sizeKiB, verdict(sizeKiB < 1024));
+    std::printf("| imports | %s | | | Windows' own DLLs |\n", imports.c_str());
+    return 0;
+}
