@@ -75,11 +75,12 @@ void addValidFiles(std::vector<Case>& cases, std::mt19937& random) {
     const char* lineEnds[] = {"\r\n", "\n", "\r"};
     for (int i = 0; i < 90; ++i) {
         const std::string lineEnd = lineEnds[i % 3];
-        cases.push_back({std::string("valid, line ends ") + std::to_string(i % 3), writer.validFile(lineEnd)});
+        cases.push_back(
+            {std::string("valid, line ends ") + std::to_string(i % 3), writer.validFile(lineEnd)});
     }
     for (int i = 0; i < 10; ++i) {
-        std::string text =
-            std::string("; settings of the game\r\n\r\n") + writer.validFile() + "\r\n[other]\r\nname=value\r\n";
+        std::string text = std::string("; settings of the game\r\n\r\n") + writer.validFile() +
+                           "\r\n[other]\r\nname=value\r\n";
         cases.push_back({"valid with comments and another section", text});
     }
 }
@@ -110,7 +111,10 @@ void addStructuralDamage(std::vector<Case>& cases, std::mt19937& random) {
         cases.push_back({"keys repeated", valid.substr(0, constant) + "simple=" + valueOf(random, kKeys[0]) +
                                               "\r\n" + valid.substr(constant)});
         cases.push_back({"blanks around keys and values", writer.file([&](const Key& key) {
-                             return std::optional<std::string>(std::string(" ") + valueOf(random, key) + " ");
+                             std::string padded = " ";
+                             padded += valueOf(random, key);
+                             padded += ' ';
+                             return std::optional<std::string>(padded);
                          })});
         cases.push_back({"section names in other case",
                          "[SET]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
@@ -120,7 +124,8 @@ void addStructuralDamage(std::vector<Case>& cases, std::mt19937& random) {
         std::string withNul = writer.validFile();
         withNul.insert(std::uniform_int_distribution<std::size_t>(0, withNul.size())(random), 1, '\0');
         cases.push_back({"a NUL byte", withNul});
-        cases.push_back({"a 64 KB line", std::string("; ") + std::string(65536, 'x') + "\r\n" + writer.validFile()});
+        cases.push_back(
+            {"a 64 KB line", std::string("; ") + std::string(65536, 'x') + "\r\n" + writer.validFile()});
     }
     cases.push_back({"empty file", ""});
     cases.push_back({"qirmod.ini is a folder", "", true});
