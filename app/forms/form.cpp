@@ -9,7 +9,7 @@
 #include "app/forms/label.h"
 #include "app/forms/option_button.h"
 #include "app/forms/timer.h"
-
+#include "app/forms/window_class.h"
 
 namespace forms {
 
@@ -44,14 +44,7 @@ void registerWindowClasses(WNDPROC formProc) {
     if (registered)
         return;
     registered = true;
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = formProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFormClass;
-    RegisterClassExW(&windowClass);
+    registerWindowClass(kFormClass, formProc, faceBrush());
     Frame::registerWindowClass();
     Image::registerWindowClass();
 }

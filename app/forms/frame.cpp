@@ -1,6 +1,7 @@
 #include "app/forms/frame.h"
 
 #include "app/forms/form.h"
+#include "app/forms/window_class.h"
 
 namespace forms {
 
@@ -59,14 +60,7 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 } // namespace
 
 void Frame::registerWindowClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = frameProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFrameClass;
-    RegisterClassExW(&windowClass);
+    forms::registerWindowClass(kFrameClass, frameProc, faceBrush());
 }
 
 const wchar_t* Frame::windowClass() const {

@@ -1,5 +1,7 @@
 #include "app/forms/image.h"
 
+#include "app/forms/window_class.h"
+
 namespace forms {
 
 namespace {
@@ -22,13 +24,7 @@ LRESULT CALLBACK imageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 } // namespace
 
 void Image::registerWindowClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = imageProc;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kImageClass;
-    RegisterClassExW(&windowClass);
+    forms::registerWindowClass(kImageClass, imageProc, nullptr);
 }
 
 const wchar_t* Image::windowClass() const {

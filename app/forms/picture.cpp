@@ -59,8 +59,8 @@ Picture Picture::fromResource(int id) {
     // COM loads it by its registered path and never from the program's folder.
     ComPtr<IWICFormatConverter> converted;
     check(factory->CreateFormatConverter(converted.out()));
-    check(converted->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                WICBitmapPaletteTypeCustom));
+    check(converted->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
+                                0.0, WICBitmapPaletteTypeCustom));
     UINT width = 0, height = 0;
     check(converted->GetSize(&width, &height));
 

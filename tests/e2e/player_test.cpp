@@ -14,6 +14,11 @@ namespace {
 constexpr char kAtTheEnds[] = "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
                               "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
 
+// Input is handled by another process: expectations wait for it, up to a few seconds.
+template <typename Read, typename Value> bool becomes(Read read, const Value& expected) {
+    return test::waitUntil([&] { return read() == expected; }, 3000);
+}
+
 class Player : public testing::Test {
   protected:
     test::SettingsWindow start(std::string_view settings = kAtTheEnds, bool withGame = false) {
@@ -76,7 +81,8 @@ TEST_F(Player, FocusStartsOnTheSaveButtonAndTabFollowsTheTabOrder) {
         window.control(L"Option4", 2), window.control(L"Command2"),   window.control(L"Command1")};
     for (std::size_t step = 0; step < order.size(); ++step) {
         test::pressKey(VK_TAB);
-        EXPECT_EQ(test::focusOf(window.window()), order[step]) << "Tab " << step + 1;
+        EXPECT_TRUE(becomes([&] { return test::focusOf(window.window()); }, order[step]))
+            << "Tab " << step + 1;
     }
 }
 
@@ -84,26 +90,27 @@ TEST_F(Player, KeysChooseOptionsAndPressButtons) {
     const test::SettingsWindow window = start(kAtTheEnds, true);
     for (int tab = 0; tab < 6; ++tab)
         test::pressKey(VK_TAB); // to the script group, on its selected button
-    ASSERT_EQ(test::focusOf(window.window()), window.control(L"Option1", 1));
+    ASSERT_TRUE(becomes([&] { return test::focusOf(window.window()); }, window.control(L"Option1", 1)));
     test::pressKey(VK_LEFT);
-    EXPECT_TRUE(window.checked(L"Option1", 0));
+    EXPECT_TRUE(becomes([&] { return window.checked(L"Option1", 0); }, true));
     EXPECT_FALSE(window.checked(L"Option1", 1));
     test::pressKey(VK_TAB);
     test::pressKey(VK_RIGHT);
-    EXPECT_TRUE(window.checked(L"Option4", 0)) << "past the covered button, round to the first";
+    EXPECT_TRUE(becomes([&] { return window.checked(L"Option4", 0); }, true))
+        << "past the covered button, round to the first";
     test::pressKey(VK_TAB, true);
     test::pressKey(VK_SPACE);
-    EXPECT_TRUE(window.checked(L"Option1", 0));
+    EXPECT_TRUE(becomes([&] { return window.checked(L"Option1", 0); }, true));
     test::pressKey(VK_TAB, true); // to Option3
     test::pressKey(VK_TAB, true); // to Option2
     test::pressKey(VK_TAB, true); // to HScroll1
     test::pressKey(VK_RIGHT);
-    EXPECT_EQ(window.text(L"Label7"), L"1");
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"1")));
     test::pressKey(VK_TAB, true);
     test::pressKey(VK_TAB, true);
     test::pressKey(VK_TAB, true);
     test::pressKey(VK_TAB, true); // round to Command2
-    ASSERT_EQ(test::focusOf(window.window()), window.control(L"Command2"));
+    ASSERT_TRUE(becomes([&] { return test::focusOf(window.window()); }, window.control(L"Command2")));
     test::pressKey(VK_SPACE);
     ASSERT_TRUE(test::waitUntil([&] { return test::fileExists(game.file(L"qir_trovane.log")); }, 10000));
     test::pressKey(VK_TAB);
@@ -118,21 +125,25 @@ TEST_F(Player, ScrollBarsMoveByArrowTrackAndThumbAndStopAtTheirEnds) {
     const test::SettingsWindow window = start();
     HWND speed = window.control(L"HScroll3");
     test::clickAt(speed, onScrollBar(speed, kRightArrow));
-    EXPECT_EQ(window.text(L"Label9"), L"100") << "already at the maximum";
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label9"); }, std::wstring(L"100")))
+        << "already at the maximum";
     test::clickAt(speed, onScrollBar(speed, kLeftArrow));
-    EXPECT_EQ(window.text(L"Label9"), L"99");
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label9"); }, std::wstring(L"99")));
     test::clickAt(speed, onScrollBar(speed, kTrackLeft));
-    EXPECT_EQ(window.text(L"Label9"), L"98") << "a click in the track steps by one";
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label9"); }, std::wstring(L"98")))
+        << "a click in the track steps by one";
     test::clickAt(speed, onScrollBar(speed, kTrackLeft));
-    EXPECT_EQ(window.text(L"Label9"), L"97");
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label9"); }, std::wstring(L"97")));
     HWND music = window.control(L"HScroll1");
     test::clickAt(music, onScrollBar(music, kLeftArrow));
-    EXPECT_EQ(window.text(L"Label7"), L"0") << "already at the minimum";
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"0")))
+        << "already at the minimum";
     const POINT thumb = onScrollBar(music, kThumb);
     test::mouseDown(music, thumb);
     test::mouseMove(music, {thumb.x + 60, thumb.y});
     test::mouseMove(music, {thumb.x + 90, thumb.y});
-    EXPECT_EQ(window.text(L"Label7"), L"0") << "the label waits for the release";
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"0")))
+        << "the label waits for the release";
     test::mouseUp(music, {thumb.x + 90, thumb.y});
     EXPECT_TRUE(test::waitUntil([&] { return window.text(L"Label7") != L"0"; }));
     EXPECT_EQ(window.text(L"Label7"), std::to_wstring(window.scrollPosition(L"HScroll1")));

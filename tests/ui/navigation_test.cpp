@@ -1,5 +1,6 @@
 // Keyboard navigation of the settings window, by real key presses.
 
+#include "tests/support/player.h"
 #include "tests/support/test_support.h"
 #include "ui/trovane_config.h"
 
@@ -20,24 +21,7 @@ class Navigation : public testing::Test {
     }
     void TearDown() override { DestroyWindow(form.hwnd()); }
 
-    void press(WORD key, bool shift = false) {
-        std::vector<INPUT> inputs;
-        auto add = [&](WORD k, DWORD flags) {
-            INPUT input{};
-            input.type = INPUT_KEYBOARD;
-            input.ki.wVk = k;
-            input.ki.dwFlags = flags;
-            inputs.push_back(input);
-        };
-        if (shift)
-            add(VK_SHIFT, 0);
-        add(key, 0);
-        add(key, KEYEVENTF_KEYUP);
-        if (shift)
-            add(VK_SHIFT, KEYEVENTF_KEYUP);
-        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-        test::pumpMessages(60);
-    }
+    void press(WORD key, bool shift = false) { test::pressKey(key, shift); }
     HWND focus() const { return GetFocus(); }
 
     Trovane_Config form;
