@@ -74,6 +74,11 @@ class Player : public testing::Test {
 
 TEST_F(Player, FocusStartsOnTheSaveButtonAndTabFollowsTheTabOrder) {
     const test::SettingsWindow window = start();
+    RECT work, outer;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    GetWindowRect(window.window(), &outer);
+    EXPECT_NEAR(outer.left - work.left, work.right - outer.right, 1) << "centred";
+    EXPECT_NEAR(outer.top - work.top, work.bottom - outer.bottom, 1) << "centred";
     EXPECT_EQ(test::focusOf(window.window()), window.control(L"Command1"));
     const std::vector<HWND> order{
         window.control(L"HScroll3"),   window.control(L"HScroll2"),   window.control(L"HScroll1"),

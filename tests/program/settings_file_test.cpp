@@ -174,6 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
                 L"Run-time error '-2147221503 (80040001)':\n\nINI Section constant Key Game_Speed "
                 L"Not found",
                 L"[constant] Game_Speed"},
+        BadFile{"MissingSetKey", storedWith("fullscreen=0\r\n", ""), L"Run-time error '13':",
+                L"[set] fullscreen"},
+        BadFile{"Overflow", storedWith("SOUND_VOLUME=127", "SOUND_VOLUME=40000"),
+                L"Run-time error '6':\n\nOverflow", L"[constant] SOUND_VOLUME"},
         BadFile{"OutOfRange", storedWith("MUSIC_VOLUME=0", "MUSIC_VOLUME=128"), L"Run-time error '380':",
                 L"[constant] MUSIC_VOLUME"}),
     [](const testing::TestParamInfo<BadFile>& param) { return std::string(param.param.name); });
