@@ -89,7 +89,8 @@ void Form::create() {
     setIcon();
     applyDpi(windowDpi(hwnd_));
     createControls();
-    lastFocus_ = initialFocus() ? initialFocus()->hwnd() : nullptr;
+    if (FormControl* first = initialFocus())
+        lastFocus_ = first->hwnd();
 }
 
 void Form::show() {
