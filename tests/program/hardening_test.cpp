@@ -28,9 +28,7 @@ std::wstring preferNativeDlls() {
 
 TEST(Hardening, DllsInTheGameFolderAreNeverLoaded) {
     test::TempFolder game(L"planted");
-    test::writeFile(game.file(L"qirmod.ini"),
-                    "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
-                    "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
+    test::writeFile(game.file(L"qirmod.ini"), test::kWorkedExample);
     for (const wchar_t* name : kPlanted)
         test::copyFile(test::binaryFolder() + L"\\planted_dll.dll", game.file(name));
     SetEnvironmentVariableW(L"WINEDLLOVERRIDES", preferNativeDlls().c_str());

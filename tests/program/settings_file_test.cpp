@@ -9,8 +9,7 @@
 
 namespace {
 
-constexpr char kStored[] = "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
-                           "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+constexpr const char* kStored = test::kWorkedExample;
 constexpr char kAfterChoosingTraditional[] =
     "[set]\r\nsimple=0\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
     "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";

@@ -8,8 +8,7 @@
 
 namespace {
 
-constexpr char kSettings[] = "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
-                             "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+constexpr const char* kSettings = test::kWorkedExample;
 
 int countWindows(DWORD processId, std::wstring_view title) {
     struct Query {

@@ -13,8 +13,7 @@
 
 namespace {
 
-constexpr char kExample[] = "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
-                            "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+constexpr const char* kExample = test::kWorkedExample;
 
 // The example with one key's line replaced (or removed, for an empty replacement).
 std::string exampleWith(const std::string& key, const std::string& line) {

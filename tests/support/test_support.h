@@ -10,6 +10,12 @@
 
 namespace test {
 
+// The settings file of the worked example: simplified, window, effects off, semi-real-time
+// battles, game speed 50, sound 127, music 0.
+inline constexpr char kWorkedExample[] =
+    "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
+    "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+
 // A fresh folder under the temporary folder, removed with its contents at the end.
 class TempFolder {
   public:

@@ -136,9 +136,7 @@ class LocalisationOfTheWindow : public Localisation {
   protected:
     void SetUp() override {
         ModINIedit::INIFileName = folder.file(L"qirmod.ini");
-        test::writeFile(ModINIedit::INIFileName,
-                        "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
-                        "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
+        test::writeFile(ModINIedit::INIFileName, test::kWorkedExample);
         form.create();
         form.readINI();
         spies.logs.resize(static_cast<std::size_t>(form.count()));
