@@ -66,19 +66,27 @@ Sample measure(const std::wstring& program, const std::wstring& folder, const wc
     return sample;
 }
 
-// The settings window's load in this process: reading the file and the caption pass.
-double loadMilliseconds(const std::wstring& settingsFile) {
+struct LoadTimes {
+    double whole = 0; // reading the file, the caption pass and the font choice
+    double font = 0;  // the font choice alone
+};
+
+// The settings window's load in this process, as the program does it.
+LoadTimes loadMilliseconds(const std::wstring& settingsFile) {
     ModINIedit::INIFileName = settingsFile;
-    std::vector<double> times;
+    std::vector<double> whole, font;
     for (int i = 0; i < 25; ++i) {
         Trovane_Config form;
         form.create();
         const double start = now();
         form.readINI();
         localisationStep(form);
-        times.push_back(now() - start);
+        const double captioned = now();
+        form.fitFont();
+        whole.push_back(now() - start);
+        font.push_back(now() - captioned);
     }
-    return median(times);
+    return {median(whole), median(font)};
 }
 
 const char* verdict(bool met) {
@@ -108,7 +116,7 @@ int main(int argc, char** argv) {
         bareWindow.push_back(floor.settings);
         barePeak.push_back(floor.peakMiB);
     }
-    const double load = loadMilliseconds(game.file(L"qirmod.ini"));
+    const LoadTimes load = loadMilliseconds(game.file(L"qirmod.ini"));
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
     GetFileAttributesExW(program.c_str(), GetFileExInfoStandard, &attributes);
     const double sizeKiB = attributes.nFileSizeLow / 1024.0;
@@ -124,8 +132,9 @@ int main(int argc, char** argv) {
                 median(splash), median(bareWindow), splashRatio, verdict(splashRatio <= 1.15));
     std::printf("| splash visible to settings window visible | %.0f ms | | | 1000-1100 ms: %s |\n",
                 median(handOver), verdict(median(handOver) >= 1000 && median(handOver) <= 1100));
-    std::printf("| settings window's load (file and captions) | %.2f ms | | | < 5 ms: %s |\n", load,
-                verdict(load < 5));
+    std::printf("| settings window's load (file, captions, font) | %.2f ms | | | < 20 ms: %s |\n", load.whole,
+                verdict(load.whole < 20));
+    std::printf("| of which the font choice | %.2f ms | | | |\n", load.font);
     std::printf("| peak working set | %.1f MiB | %.1f MiB | %.2f | <= 1.3: %s |\n", median(configPeak),
                 median(barePeak), peakRatio, verdict(peakRatio <= 1.3));
     std::printf("| exe size | %.0f KiB | | | < 1024 KiB: %s |\n", sizeKiB, verdict(sizeKiB < 1024));

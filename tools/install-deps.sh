@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, the demo and the tests need, and the
-# Chinese locales that Wine needs for Chinese file names and texts.
+# Installs the Debian packages that building, the demo and the tests need (32-bit Wine
+# among them, for the player's 32-bit build), and the Chinese locales that Wine needs for
+# Chinese file names and texts. Runs as root, or as a user with sudo.
 set -euo pipefail
-packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 xvfb xauth
-          googletest locales fonts-wqy-microhei imagemagick xdotool)
+as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
+packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386
+          xvfb xauth openbox googletest locales fonts-wqy-microhei fonts-droid-fallback imagemagick xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
 done
 if ((${#missing[@]})); then
-  apt-get update
-  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+  dpkg --print-foreign-architectures | grep -qx i386 || as_root dpkg --add-architecture i386
+  as_root apt-get update
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 for locale in zh_CN.UTF-8 zh_TW.UTF-8; do
   if ! locale -a | grep -qi "^${locale%%.*}\.utf-\?8$"; then
-    sed -i -E "s/^# *(${locale} UTF-8)/\1/" /etc/locale.gen
-    grep -q "^${locale} UTF-8" /etc/locale.gen || echo "${locale} UTF-8" >>/etc/locale.gen
+    as_root sed -i -E "s/^# *(${locale} UTF-8)/\1/" /etc/locale.gen
+    grep -q "^${locale} UTF-8" /etc/locale.gen || echo "${locale} UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
     need_generate=1
   fi
 done
-if [[ -n "${need_generate:-}" ]]; then locale-gen >/dev/null; fi
+if [[ -n "${need_generate:-}" ]]; then as_root locale-gen >/dev/null; fi

@@ -1,33 +1,40 @@
 #!/usr/bin/env bash
-# Takes the screenshots in docs/ from the demo game folder, in a virtual display:
-#   tools/screenshots.sh         (after a build of the mingw-x64 preset and its demo target)
+# Takes the screenshots in docs/ from the demo game folder, on a virtual desktop with a
+# window manager:   tools/screenshots.sh   (after a build of the mingw-x86 preset)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-demo="$PWD/build/mingw-x64/demo"
-export WINEDEBUG=-all
+[[ -n "${TROVANE_VIRTUAL_DESKTOP:-}" ]] || exec tools/virtual-desktop.sh "$0" "$@"
+demo="$PWD/build/mingw-x86/demo"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-shoot() { # dpi lang name [splash too]
-  local prefix="$PWD/build/wine-shots-$1"
-  [[ -d "$prefix" ]] || tools/wine-prefix.sh "$prefix" "$1"
-  WINEPREFIX="$prefix" wineserver -p >/dev/null 2>&1 </dev/null || true
-  (cd "$demo" && LANG="$2" WINEPREFIX="$prefix" timeout 20 wine Trovane_Config.exe >/dev/null 2>&1 </dev/null &)
-  local id=""
-  for _ in $(seq 1 100); do
-    id=$(xdotool search --name '^Form1$' 2>/dev/null | head -1) && [[ -n "$id" ]] && break
+window_titled() { # prints the id of the visible window with the title, waiting for it
+  for _ in $(seq 1 200); do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . && return
     sleep 0.1
   done
-  sleep 0.3
-  [[ -n "$id" && -n "${4:-}" ]] && import -window "$id" "docs/splash-$3.png"
-  sleep 1.5
-  id=$(xdotool search --name '^Trovane_Config$' | head -1)
-  import -window "$id" "docs/settings-window-$3.png"
-  pkill -f Trovane_Config.exe || true
-  WINEPREFIX="$prefix" wineserver -k >/dev/null 2>&1 || true
+  echo "no window $1" >&2
+  return 1
 }
 
-if [[ -z "${DISPLAY:-}" ]]; then
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
-fi
-shoot 96 zh_CN.UTF-8 96dpi splash
-shoot 144 zh_CN.UTF-8 144dpi splash
-shoot 96 zh_TW.UTF-8 traditional-96dpi
+shoot() { # DPI PREFIX_LOCALE LANG NAME [splash]
+  export WINEPREFIX="$PWD/build/wine-shots-$1-${2%%.*}"
+  tools/wine-prefix.sh "$WINEPREFIX" "$1" "$2"
+  LANG="$3" LC_ALL="$3" wine "$demo/Trovane_Config.exe" >/dev/null 2>&1 </dev/null &
+  local program=$!
+  if [[ -n "${5:-}" ]]; then
+    sleep 0.3
+    import -frame -window "$(window_titled Form1)" "docs/splash-$4.png"
+  fi
+  local settings
+  settings="$(window_titled Trovane_Config)"
+  sleep 0.5
+  import -frame -window "$settings" "docs/settings-window-$4.png"
+  kill "$program" 2>/dev/null || true
+  wineserver -k >/dev/null 2>&1 || true
+}
+
+shoot 96 zh_CN.UTF-8 zh_CN.UTF-8 96dpi splash
+shoot 144 zh_CN.UTF-8 zh_CN.UTF-8 144dpi splash
+shoot 96 zh_TW.UTF-8 zh_TW.UTF-8 traditional-96dpi
+shoot 96 C.UTF-8 C.UTF-8 english-96dpi
+shoot 144 C.UTF-8 C.UTF-8 english-144dpi

@@ -3,6 +3,7 @@
 #include "app/forms/application.h"
 #include "app/forms/conversions.h"
 #include "app/forms/message_box.h"
+#include "locale/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
 #include "ui/game_launch.h"
 #include "ui/localisation_step.h"
@@ -14,6 +15,13 @@ using forms::MsgBoxButtons;
 using forms::MsgBoxResult;
 
 const std::wstring kSaveTitle = L"Trovane_config";
+
+// Fonts with every character of the window, for the script it shows: Windows' own UI
+// fonts first, then those common on Linux, where players run the program under Wine.
+constexpr const wchar_t* kSimplifiedFaces[] = {L"Microsoft YaHei UI", L"Microsoft YaHei", L"SimSun",
+                                               L"WenQuanYi Micro Hei", L"Noto Sans CJK SC", L"WenQuanYi Zen Hei"};
+constexpr const wchar_t* kTraditionalFaces[] = {L"Microsoft JhengHei UI", L"Microsoft JhengHei", L"PMingLiU",
+                                                L"WenQuanYi Micro Hei", L"Noto Sans CJK TC", L"WenQuanYi Zen Hei"};
 
 // The system's wording for an error code, without the trailing line break.
 std::wstring systemMessage(DWORD error) {
@@ -60,6 +68,12 @@ void Trovane_Config::Form_Load() {
 
 void Trovane_Config::Form_Unload(std::int16_t& /*Cancel*/) {
     forms::end();
+}
+
+std::span<const wchar_t* const> Trovane_Config::preferredFontFaces() const {
+    if (gb_big5_api::SystemCharset == L"GBK")
+        return kSimplifiedFaces;
+    return kTraditionalFaces;
 }
 
 void Trovane_Config::HScroll1_Change() {

@@ -9,6 +9,7 @@
 #include "settings/settings_binding.h"
 
 #include <cstdint>
+#include <span>
 
 class Trovane_Config : public forms::Form {
   public:
@@ -35,6 +36,7 @@ class Trovane_Config : public forms::Form {
   protected:
     void Form_Load() override;
     void Form_Unload(std::int16_t& Cancel) override;
+    std::span<const wchar_t* const> preferredFontFaces() const override;
 
   private:
     void HScroll1_Change();

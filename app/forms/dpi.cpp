@@ -42,7 +42,7 @@ RECT outerRectForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
     return rect;
 }
 
-HFONT createMessageFont(UINT dpi) {
+LOGFONTW messageFont(UINT dpi) {
     static const auto parametersForDpi =
         userProc<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT)>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW metrics{};
@@ -52,7 +52,7 @@ HFONT createMessageFont(UINT dpi) {
         metrics.lfMessageFont.lfHeight =
             MulDiv(metrics.lfMessageFont.lfHeight, static_cast<int>(dpi), static_cast<int>(systemDpi()));
     }
-    return CreateFontIndirectW(&metrics.lfMessageFont);
+    return metrics.lfMessageFont;
 }
 
 } // namespace forms

@@ -15,7 +15,7 @@ int twipsToPixels(int twips, UINT dpi);
 // Outer window rectangle (at 0,0) whose client area is the given size at the given DPI.
 RECT outerRectForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
 
-// The system's message font at the given DPI; the caller owns the handle.
-HFONT createMessageFont(UINT dpi);
+// The system's message font at the given DPI.
+LOGFONTW messageFont(UINT dpi);
 
 } // namespace forms

@@ -3,6 +3,7 @@
 #include "app/forms/application.h"
 #include "app/forms/command_button.h"
 #include "app/forms/dpi.h"
+#include "app/forms/form_font.h"
 #include "app/forms/frame.h"
 #include "app/forms/hscrollbar.h"
 #include "app/forms/image.h"
@@ -77,6 +78,8 @@ void Form::load() {
         return;
     create();
     Form_Load();
+    if (isLoaded())
+        fitFont();
 }
 
 void Form::create() {
@@ -236,19 +239,34 @@ void Form::setIcon() {
     }
 }
 
-// Sizes the client area and every control for the DPI, with the message font at that DPI.
+// Sizes the client area and every control for the DPI, with the form's font at that DPI.
 void Form::applyDpi(UINT dpi) {
     HFONT oldFont = font_;
     dpi_ = dpi;
-    font_ = createMessageFont(dpi_);
-    RECT outer;
-    GetWindowRect(hwnd_, &outer);
+    font_ = createFormFont(dpi_, fontFace_);
+    toolTips_->setFont(font_);
     const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi_), windowStyle(), 0, dpi_));
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& control : controls_)
         control->relayout(dpi_, font_);
     if (oldFont)
         DeleteObject(oldFont);
+}
+
+void Form::fitFont() {
+    const std::wstring face = chooseFontFace(dpi_, shownText(), preferredFontFaces());
+    if (face == fontFace_)
+        return;
+    fontFace_ = face;
+    applyDpi(dpi_);
+}
+
+std::wstring Form::shownText() const {
+    std::wstring text = L"0123456789-";
+    for (const auto& control : controls_)
+        if (const auto* captioned = dynamic_cast<const CaptionedControl*>(control.get()))
+            text += captioned->caption() + captioned->toolTipText();
+    return text;
 }
 
 void Form::onDestroyed() {
@@ -258,6 +276,7 @@ void Form::onDestroyed() {
     if (font_)
         DeleteObject(font_);
     font_ = nullptr;
+    fontFace_.clear();
     lastFocus_ = nullptr;
 }
 

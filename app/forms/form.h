@@ -27,7 +27,8 @@ class Form : public ControlCollection {
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the window and its controls and runs Form_Load; nothing when loaded already.
+    // Creates the window and its controls, runs Form_Load, then fits the font to the
+    // captions it left; nothing when loaded already.
     void load();
     // Creates the window and its controls, hidden, without running Form_Load.
     void create();
@@ -43,6 +44,12 @@ class Form : public ControlCollection {
     int count() const override { return static_cast<int>(controls_.size()); }
     Control& controls(int index) const override;
 
+    // Gives the controls one font that has every character of their captions and tool
+    // tips, and the digits and minus sign that a number caption can show.
+    void fitFont();
+    // The face of the controls' font; empty for the system's message font.
+    const std::wstring& fontFace() const { return fontFace_; }
+
     // The option buttons of one container (a frame's name, or empty for the window).
     std::vector<OptionButton*> optionGroup(std::wstring_view container) const;
     ToolTips& toolTips() { return *toolTips_; }
@@ -55,6 +62,8 @@ class Form : public ControlCollection {
   protected:
     virtual void Form_Load() {}
     virtual void Form_Unload(std::int16_t& /*Cancel*/) {}
+    // Faces to try, in order, when the message font lacks a character the form shows.
+    virtual std::span<const wchar_t* const> preferredFontFaces() const { return {}; }
 
     template <typename ControlType> ControlType& control(std::wstring_view name) const;
     template <typename ControlType> ControlArray<ControlType> controlArray(std::wstring_view name) const;
@@ -70,6 +79,7 @@ class Form : public ControlCollection {
     void createControls();
     void setIcon();
     void applyDpi(UINT dpi);
+    std::wstring shownText() const;
     void onDestroyed();
     void onActivate(bool active);
     void onFocus(HWND previous);
@@ -89,6 +99,7 @@ class Form : public ControlCollection {
     std::vector<std::unique_ptr<FormControl>> controls_;
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;
+    std::wstring fontFace_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<ToolTips> toolTips_;
     HWND lastFocus_ = nullptr;

@@ -75,11 +75,34 @@ TEST(ExeFile, RestrictsDllLoadingToTheSystemFolder) {
     EXPECT_NE(test::readFile(exePath()).find("SetDefaultDllDirectories"), std::string::npos);
 }
 
+// High-entropy addresses exist only for 64-bit images.
 TEST(ExeFile, HeaderAsksForAslrAndDep) {
-    const auto flags = test::PeFile(exePath()).headers().OptionalHeader.DllCharacteristics;
+    const test::PeFile exe(exePath());
+    const auto& headers = exe.headers();
+    const bool is64Bit = sizeof(void*) == 8;
+    EXPECT_EQ(headers.FileHeader.Machine, is64Bit ? IMAGE_FILE_MACHINE_AMD64 : IMAGE_FILE_MACHINE_I386);
+    const auto flags = headers.OptionalHeader.DllCharacteristics;
     EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
-    EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA);
+    EXPECT_EQ((flags & IMAGE_DLLCHARACTERISTICS_HIGH_ENTROPY_VA) != 0, is64Bit);
     EXPECT_TRUE(flags & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
+}
+
+// Without a requested execution level, Windows virtualizes the 32-bit program's writes
+// in protected folders exactly as it does the game's, so both see one qirmod.ini.
+TEST(ExeFile, ManifestKeepsCommonControlsAndDpiButRequestsNoExecutionLevel) {
+    HMODULE exe =
+        LoadLibraryExW(exePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    ASSERT_TRUE(exe);
+    HRSRC resource = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24)); // RT_MANIFEST
+    ASSERT_TRUE(resource);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(exe, resource))),
+                               SizeofResource(exe, resource));
+    FreeLibrary(exe);
+    for (const char* needed : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0", "PerMonitorV2",
+                               "<dpiAware", "supportedOS Id=\"{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        EXPECT_NE(manifest.find(needed), std::string::npos) << needed;
+    EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
+    EXPECT_EQ(manifest.find("trustInfo"), std::string::npos);
 }
 
 } // namespace

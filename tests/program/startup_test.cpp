@@ -10,22 +10,24 @@ namespace {
 
 constexpr const char* kSettings = test::kWorkedExample;
 
+struct WindowQuery {
+    DWORD processId;
+    std::wstring_view title;
+    int count;
+};
+
+BOOL CALLBACK countIfMatching(HWND window, LPARAM parameter) {
+    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == query.processId && IsWindowVisible(window) && test::windowText(window) == query.title)
+        ++query.count;
+    return TRUE;
+}
+
 int countWindows(DWORD processId, std::wstring_view title) {
-    struct Query {
-        DWORD processId;
-        std::wstring_view title;
-        int count;
-    } query{processId, title, 0};
-    EnumWindows(
-        [](HWND window, LPARAM parameter) -> BOOL {
-            auto& q = *reinterpret_cast<Query*>(parameter);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            if (owner == q.processId && IsWindowVisible(window) && test::windowText(window) == q.title)
-                ++q.count;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&query));
+    WindowQuery query{processId, title, 0};
+    EnumWindows(countIfMatching, reinterpret_cast<LPARAM>(&query));
     return query.count;
 }
 

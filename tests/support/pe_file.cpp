@@ -10,8 +10,8 @@ namespace test {
 
 PeFile::PeFile(const std::wstring& path) : bytes_(readFile(path)) {}
 
-const IMAGE_NT_HEADERS64& PeFile::headers() const {
-    return at<IMAGE_NT_HEADERS64>(static_cast<std::size_t>(at<IMAGE_DOS_HEADER>(0).e_lfanew));
+const IMAGE_NT_HEADERS& PeFile::headers() const {
+    return at<IMAGE_NT_HEADERS>(static_cast<std::size_t>(at<IMAGE_DOS_HEADER>(0).e_lfanew));
 }
 
 std::set<std::string> PeFile::importedDlls() const {

@@ -12,7 +12,8 @@ class PeFile {
   public:
     explicit PeFile(const std::wstring& path);
 
-    const IMAGE_NT_HEADERS64& headers() const;
+    // The image's headers, for the architecture of this build (the program's own).
+    const IMAGE_NT_HEADERS& headers() const;
     // The imported DLLs' names, in lower case.
     std::set<std::string> importedDlls() const;
 

@@ -1,6 +1,7 @@
 // The settings window against its layout rows, at the DPI of the prefix the test runs
 // in (TROVANE_EXPECT_DPI says which: 96 or 144).
 
+#include "app/forms/dpi.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
 
@@ -15,8 +16,8 @@ UINT expectedDpi() {
     return value ? static_cast<UINT>(std::atoi(value)) : 96;
 }
 
-int pixels(int twips) {
-    return MulDiv(twips, static_cast<int>(expectedDpi()), 1440);
+int pixels(int twips, UINT dpi = expectedDpi()) {
+    return MulDiv(twips, static_cast<int>(dpi), 1440);
 }
 
 RECT rectInParent(HWND window) {
@@ -38,7 +39,10 @@ forms::FormControl& named(const Trovane_Config& form, std::wstring_view name,
 
 class Layout : public testing::Test {
   protected:
-    void SetUp() override { form.create(); }
+    void SetUp() override {
+        form.create();
+        form.fitFont();
+    }
     Trovane_Config form;
 };
 
@@ -66,7 +70,8 @@ TEST_F(Layout, WindowIsCentredOnTheScreen) {
     EXPECT_NEAR(window.top - work.top, work.bottom - window.bottom, 1);
 }
 
-TEST_F(Layout, EveryControlSitsInItsContainerAtItsPlace) {
+// Every control in its container, at its place and size for the DPI, with its caption.
+void expectLayoutRows(const Trovane_Config& form, UINT dpi) {
     ASSERT_EQ(form.count(), 30);
     for (const forms::ControlSpec& row : trovane_config_layout::controls) {
         SCOPED_TRACE(std::wstring(row.name) + L"(" + std::to_wstring(row.index) + L")");
@@ -74,15 +79,41 @@ TEST_F(Layout, EveryControlSitsInItsContainerAtItsPlace) {
         HWND expectedParent = row.container.empty() ? form.hwnd() : named(form, row.container).hwnd();
         EXPECT_EQ(GetParent(control.hwnd()), expectedParent);
         const RECT rect = rectInParent(control.hwnd());
-        EXPECT_EQ(rect.left, pixels(row.rect.left));
-        EXPECT_EQ(rect.top, pixels(row.rect.top));
-        EXPECT_EQ(rect.right - rect.left, pixels(row.rect.width));
-        EXPECT_EQ(rect.bottom - rect.top, pixels(row.rect.height));
+        EXPECT_EQ(rect.left, pixels(row.rect.left, dpi));
+        EXPECT_EQ(rect.top, pixels(row.rect.top, dpi));
+        EXPECT_EQ(rect.right - rect.left, pixels(row.rect.width, dpi));
+        EXPECT_EQ(rect.bottom - rect.top, pixels(row.rect.height, dpi));
         wchar_t text[64];
         GetWindowTextW(control.hwnd(), text, 64);
         EXPECT_EQ(std::wstring_view(text), row.caption);
         EXPECT_EQ((GetWindowLongPtrW(control.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
     }
+}
+
+LOGFONTW fontOf(HWND window) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
+    return font;
+}
+
+TEST_F(Layout, EveryControlSitsInItsContainerAtItsPlace) {
+    expectLayoutRows(form, expectedDpi());
+}
+
+// A window moved to a monitor of another DPI lays itself out again, font included.
+TEST_F(Layout, MovedToAnotherDpiTheWindowAndEveryControlFollow) {
+    const UINT otherDpi = expectedDpi() == 96 ? 144 : 96;
+    const std::wstring face = fontOf(form.Command1.hwnd()).lfFaceName;
+    RECT suggested{10, 20, 400, 500};
+    SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(form.dpi(), otherDpi);
+    expectLayoutRows(form, otherDpi);
+    for (int i = 0; i < form.count(); ++i)
+        if (const auto* captioned = dynamic_cast<forms::CaptionedControl*>(&form.controls(i))) {
+            const LOGFONTW font = fontOf(captioned->hwnd());
+            EXPECT_EQ(font.lfHeight, forms::messageFont(otherDpi).lfHeight);
+            EXPECT_EQ(font.lfFaceName, face);
+        }
 }
 
 TEST_F(Layout, ScrollBarsHaveTheirRangesAndNoOptionIsSelected) {

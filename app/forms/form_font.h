@@ -1,0 +1,25 @@
+#pragma once
+// The one font a form draws its controls with: the system's message font, unless that
+// lacks a character the form shows; then, at the same size, a font that has them all.
+
+#include <windows.h>
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace forms {
+
+// Whether the font, as the system realises it, has a glyph of its own for every
+// character of the text.
+bool fontCovers(HFONT font, std::wstring_view text);
+
+// The face of the form's font for the text at the DPI, or empty for the message font:
+// the message font if it covers the text, else the first preferred face that is
+// installed and covers it, else the first Chinese font the system lists that does.
+std::wstring chooseFontFace(UINT dpi, std::wstring_view text, std::span<const wchar_t* const> preferredFaces);
+
+// The form's font at the DPI: the message font, in the face given unless that is empty.
+HFONT createFormFont(UINT dpi, const std::wstring& face);
+
+} // namespace forms
