@@ -1,10 +1,11 @@
 // Measures, on this machine and in one run: how soon Trovane_Config.exe shows its splash
 // and its settings window, against a bare program's one window; the settings window's
-// load; the peak working set of both; and the exe's size and imports. Prints a table of
+// load; a save; the peak working set of both; and the exe's size and imports. Prints a table of
 // medians.   startup_bench.exe [RUNS]
 
 #include "locale/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
+#include "settings/profile_save.h"
 #include "tests/support/pe_file.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
@@ -89,6 +90,29 @@ LoadTimes loadMilliseconds(const std::wstring& settingsFile) {
     return {median(whole), median(font)};
 }
 
+// One save of the seven keys into a settings file of the given content.
+double saveMilliseconds(const std::wstring& file, const std::string& content) {
+    const std::vector<settings::ProfileKey> keys{
+        {L"set", L"simple", L"0"},          {L"set", L"fullscreen", L"1"},         {L"set", L"effect", L"0"},
+        {L"set", L"BattleMode", L"0"},      {L"constant", L"Game_Speed", L"99"},   {L"constant", L"SOUND_VOLUME", L"1"},
+        {L"constant", L"MUSIC_VOLUME", L"2"}};
+    std::vector<double> times;
+    for (int i = 0; i < 9; ++i) {
+        test::writeFile(file, content);
+        const double start = now();
+        settings::saveProfileKeys(file, keys);
+        times.push_back(now() - start);
+    }
+    return median(times);
+}
+
+std::string oneMegabyteSettings() {
+    std::string text = "[game]\r\n";
+    for (int n = 0; text.size() < (1 << 20); ++n)
+        text += "item" + std::to_string(n) + "=" + std::to_string(n * 7919) + "\r\n";
+    return text + test::kWorkedExample;
+}
+
 const char* verdict(bool met) {
     return met ? "met" : "NOT met";
 }
@@ -117,6 +141,8 @@ int main(int argc, char** argv) {
         barePeak.push_back(floor.peakMiB);
     }
     const LoadTimes load = loadMilliseconds(game.file(L"qirmod.ini"));
+    const double save = saveMilliseconds(game.file(L"saved.ini"), test::kWorkedExample);
+    const double saveLarge = saveMilliseconds(game.file(L"saved.ini"), oneMegabyteSettings());
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
     GetFileAttributesExW(program.c_str(), GetFileExInfoStandard, &attributes);
     const double sizeKiB = attributes.nFileSizeLow / 1024.0;
@@ -135,6 +161,8 @@ int main(int argc, char** argv) {
     std::printf("| settings window's load (file, captions, font) | %.2f ms | | | < 20 ms: %s |\n", load.whole,
                 verdict(load.whole < 20));
     std::printf("| of which the font choice | %.2f ms | | | |\n", load.font);
+    std::printf("| save of the seven keys | %.2f ms | | | < 10 ms: %s |\n", save, verdict(save < 10));
+    std::printf("| save into a 1 MB file | %.1f ms | | | < 100 ms: %s |\n", saveLarge, verdict(saveLarge < 100));
     std::printf("| peak working set | %.1f MiB | %.1f MiB | %.2f | <= 1.3: %s |\n", median(configPeak),
                 median(barePeak), peakRatio, verdict(peakRatio <= 1.3));
     std::printf("| exe size | %.0f KiB | | | < 1024 KiB: %s |\n", sizeKiB, verdict(sizeKiB < 1024));

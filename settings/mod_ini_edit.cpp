@@ -30,11 +30,12 @@ std::wstring readINIString(const std::wstring& section, const std::wstring& key)
 }
 
 DWORD writeINIString(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
-    SetLastError(ERROR_SUCCESS);
-    if (WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), INIFileName.c_str()))
-        return ERROR_SUCCESS;
-    const DWORD error = GetLastError();
-    return error != ERROR_SUCCESS ? error : ERROR_WRITE_FAULT;
+    const settings::ProfileKey one{section, key, value};
+    return writeINIStrings({&one, 1});
+}
+
+DWORD writeINIStrings(std::span<const settings::ProfileKey> keys) {
+    return settings::saveProfileKeys(INIFileName, keys);
 }
 
 } // namespace ModINIedit

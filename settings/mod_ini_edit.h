@@ -1,6 +1,9 @@
 #pragma once
-// ModINIedit: the program's only access to files, key by key, through the Windows
-// profile functions. Nothing is kept between calls: each one goes to the file.
+// ModINIedit: the program's only access to files. Keys are read through the Windows
+// profile functions and written in one transaction over the file. Nothing is kept
+// between calls: each one goes to the file.
+
+#include "settings/profile_save.h"
 
 #include <windows.h>
 
@@ -24,7 +27,11 @@ std::int32_t readINIInt(const std::wstring& section, const std::wstring& key);
 std::wstring readINIString(const std::wstring& section, const std::wstring& key);
 
 // Sets the key to the value. Returns ERROR_SUCCESS, or the system's error code when
-// the file could not be written.
+// the file could not be written; then the file is as it was.
 DWORD writeINIString(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+
+// Sets the keys, in order, in one save of the file: all of them, or none and the
+// system's error code.
+DWORD writeINIStrings(std::span<const settings::ProfileKey> keys);
 
 } // namespace ModINIedit

@@ -4,6 +4,7 @@
 #include "settings/mod_ini_edit.h"
 
 #include <array>
+#include <vector>
 
 namespace settings {
 
@@ -87,17 +88,12 @@ void readINI(const SettingsControls& controls) {
 }
 
 DWORD writeINI(const SettingsControls& controls) {
-    DWORD firstFailure = ERROR_SUCCESS;
-    auto write = [&](const std::wstring& section, const wchar_t* key, int value) {
-        const DWORD result = ModINIedit::writeINIString(section, key, forms::toText(value));
-        if (firstFailure == ERROR_SUCCESS)
-            firstFailure = result;
-    };
+    std::vector<settings::ProfileKey> keys;
     for (const OptionKey& option : optionKeys(controls))
-        write(kSet, option.key, selectedIndex(option.group));
+        keys.push_back({kSet, option.key, forms::toText(selectedIndex(option.group))});
     for (const ScrollKey& scroll : scrollKeys(controls))
-        write(kConstant, scroll.key, scroll.bar.value());
-    return firstFailure;
+        keys.push_back({kConstant, scroll.key, forms::toText(scroll.bar.value())});
+    return ModINIedit::writeINIStrings(keys);
 }
 
 } // namespace settings

@@ -30,8 +30,8 @@ struct SettingsControls {
 // it with its error, which then also names the key and the settings file.
 void readINI(const SettingsControls& controls);
 
-// Writes all seven keys from the controls, in order. Returns ERROR_SUCCESS, or the
-// system's error code of the first write that failed.
+// Writes all seven keys from the controls, in order, in one save of the file. Returns
+// ERROR_SUCCESS, or the system's error code; then the file is as it was.
 DWORD writeINI(const SettingsControls& controls);
 
 } // namespace settings

@@ -17,7 +17,7 @@ class Trovane_Config : public forms::Form {
 
     // Puts the settings stored in the file INIFileName into the controls.
     void readINI();
-    // Writes all settings from the controls; ERROR_SUCCESS, or the first write's error.
+    // Saves all settings from the controls; ERROR_SUCCESS, or the error that left the file as it was.
     DWORD writeINI();
 
     forms::CommandButton& Command1;

@@ -54,15 +54,13 @@ TEST_P(ModIniEdit, TextReadCutsAt255AndGivesEmptyTextForEmptyOrAbsent) {
     EXPECT_EQ(ModINIedit::readINIString(L"absent", L"long"), L"");
 }
 
-// Under Wine the profile writer also drops blank lines and blanks around "=" on every
-// line (Windows keeps them), so the file here has neither.
 TEST_P(ModIniEdit, RewritingAKeyKeepsItsPlaceAndEveryOtherLine) {
-    write("; the game's settings\r\n[set]\r\nsimple=0\r\n; a note\r\nfullscreen=1\r\nodd line\r\n"
+    write("; the game's settings\r\n\r\n[set]\r\nsimple = 0\r\n; a note\r\nfullscreen=1\r\nodd line\r\n"
           "[other]\r\nname=\"x y\"\r\n");
     EXPECT_EQ(ModINIedit::writeINIString(L"set", L"simple", L"1"), DWORD(ERROR_SUCCESS));
     EXPECT_EQ(ModINIedit::writeINIString(L"other", L"added", L"2"), DWORD(ERROR_SUCCESS));
     EXPECT_EQ(contents(),
-              "; the game's settings\r\n[set]\r\nsimple=1\r\n; a note\r\nfullscreen=1\r\nodd line\r\n"
+              "; the game's settings\r\n\r\n[set]\r\nsimple = 1\r\n; a note\r\nfullscreen=1\r\nodd line\r\n"
               "[other]\r\nname=\"x y\"\r\nadded=2\r\n");
 }
 

@@ -1,0 +1,202 @@
+#include "settings/ini_text.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace settings {
+
+namespace {
+
+constexpr wchar_t kEndOfFileMark = 0x1A; // blank to the profile functions, as old editors left it
+
+bool isBlank(wchar_t c) {
+    return std::iswspace(c) || c == kEndOfFileMark;
+}
+
+template <typename Char> std::basic_string_view<Char> trimmed(std::basic_string_view<Char> text) {
+    while (!text.empty() && isBlank(static_cast<wchar_t>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && isBlank(static_cast<wchar_t>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+bool sameName(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
+
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+} // namespace
+
+IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
+    mark_ = bytes.substr(0, encoding_.markLength);
+    split(bytes.substr(encoding_.markLength));
+    const auto first = std::find_if(lines_.begin(), lines_.end(), [](const Line& line) { return !line.end.empty(); });
+    lineEnd_ = first != lines_.end() ? first->end : encode(L"\r\n");
+}
+
+IniText::Encoding IniText::detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF"))
+        return {.markLength = 3, .codePage = CP_UTF8};
+    if (bytes.starts_with("\xFF\xFE"))
+        return {.markLength = 2, .unit = 2};
+    if (bytes.starts_with("\xFE\xFF"))
+        return {.markLength = 2, .unit = 2, .bigEndian = true};
+    return {};
+}
+
+wchar_t IniText::unitAt(std::string_view text, std::size_t offset) const {
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(text[at]); };
+    if (encoding_.unit == 1)
+        return byte(offset);
+    return static_cast<wchar_t>(encoding_.bigEndian ? byte(offset) << 8 | byte(offset + 1)
+                                                    : byte(offset + 1) << 8 | byte(offset));
+}
+
+// Lines end at a carriage return, a line feed, or the two together, as the profile
+// functions read them.
+void IniText::split(std::string_view text) {
+    const std::size_t unit = encoding_.unit;
+    std::size_t start = 0;
+    for (std::size_t at = 0; at + unit <= text.size(); at += unit) {
+        const wchar_t c = unitAt(text, at);
+        if (c != L'\r' && c != L'\n')
+            continue;
+        std::size_t end = at + unit;
+        if (c == L'\r' && end + unit <= text.size() && unitAt(text, end) == L'\n')
+            end += unit;
+        lines_.push_back(parse(std::string(text.substr(start, at - start)), std::string(text.substr(at, end - at))));
+        start = end;
+        at = end - unit;
+    }
+    if (start < text.size())
+        lines_.push_back(parse(std::string(text.substr(start)), ""));
+}
+
+std::wstring IniText::decode(std::string_view content) const {
+    if (encoding_.unit == 2) {
+        std::wstring text;
+        for (std::size_t at = 0; at + 2 <= content.size(); at += 2)
+            text += unitAt(content, at);
+        return text;
+    }
+    if (isAscii(content))
+        return std::wstring(content.begin(), content.end());
+    const int length = static_cast<int>(content.size());
+    std::wstring text(content.size(), L'\0');
+    text.resize(static_cast<std::size_t>(
+        MultiByteToWideChar(encoding_.codePage, 0, content.data(), length, text.data(), length)));
+    return text;
+}
+
+std::string IniText::encode(std::wstring_view text) const {
+    std::string bytes;
+    if (encoding_.unit == 2) {
+        for (const wchar_t c : text) {
+            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+            bytes += encoding_.bigEndian ? std::string{high, low} : std::string{low, high};
+        }
+        return bytes;
+    }
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(encoding_.codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    bytes.resize(static_cast<std::size_t>(size));
+    WideCharToMultiByte(encoding_.codePage, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
+// A line's part in the profile: a section header "[ name ]" (up to its last "]"), a blank
+// line, or else a key. Lines in plain ASCII, most of any file, are read without decoding.
+IniText::Line IniText::parse(std::string content, std::string end) const {
+    Line line{std::move(content), std::move(end)};
+    if (encoding_.unit == 1 && isAscii(line.content))
+        classify(std::string_view(line.content), line);
+    else
+        classify(std::wstring_view(decode(line.content)), line);
+    return line;
+}
+
+template <typename Char> void IniText::classify(std::basic_string_view<Char> text, Line& line) {
+    const std::basic_string_view<Char> body = trimmed(text);
+    if (body.empty())
+        return;
+    line.kind = Kind::Key;
+    if (const std::size_t close = body.rfind(Char{']'}); body.front() == Char{'['} && close != body.npos) {
+        line.kind = Kind::Section;
+        const std::basic_string_view<Char> name = trimmed(body.substr(1, close - 1));
+        line.name.assign(name.begin(), name.end());
+    }
+}
+
+// A key line's name: what stands before its first "=", or the whole line without one.
+std::wstring IniText::keyName(const Line& line) const {
+    const std::wstring text = decode(line.content);
+    const std::wstring_view body = trimmed(std::wstring_view(text));
+    return std::wstring(trimmed(body.substr(0, body.find(L'='))));
+}
+
+// Where a key line's value starts: after its "=" and the blanks and tabs that follow it;
+// npos for a key without "=".
+std::size_t IniText::valueOffset(const Line& line) const {
+    const std::size_t unit = encoding_.unit;
+    std::size_t at = 0;
+    while (at + unit <= line.content.size() && unitAt(line.content, at) != L'=')
+        at += unit;
+    if (at + unit > line.content.size())
+        return std::string::npos;
+    for (at += unit; at + unit <= line.content.size(); at += unit)
+        if (const wchar_t c = unitAt(line.content, at); c != L' ' && c != L'\t')
+            break;
+    return at;
+}
+
+void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
+    const auto isSection = [&](const Line& line) { return line.kind == Kind::Section && sameName(line.name, section); };
+    const auto header = std::find_if(lines_.begin(), lines_.end(), isSection);
+    if (header == lines_.end()) {
+        insert(lines_.size(), L"[" + std::wstring(section) + L"]");
+        insert(lines_.size(), std::wstring(key) + L"=" + std::wstring(value));
+        return;
+    }
+    const auto end = std::find_if(header + 1, lines_.end(), [](const Line& line) { return line.kind == Kind::Section; });
+    for (auto line = header + 1; line != end; ++line)
+        if (line->kind == Kind::Key && sameName(keyName(*line), key)) {
+            const std::size_t offset = valueOffset(*line);
+            line->content = offset == std::string::npos ? line->content + encode(L"=" + std::wstring(value))
+                                                        : line->content.substr(0, offset) + encode(value);
+            return;
+        }
+    auto last = end;
+    while (last - 1 != header && (last - 1)->kind == Kind::Blank)
+        --last;
+    insert(static_cast<std::size_t>(last - lines_.begin()), std::wstring(key) + L"=" + std::wstring(value));
+}
+
+// A new line before the one at the index; at the end of a file whose last line has no
+// line end, that line gets one and the new last line goes without.
+void IniText::insert(std::size_t at, std::wstring_view text) {
+    Line line = parse(encode(text), lineEnd_);
+    if (at == lines_.size() && !lines_.empty() && lines_.back().end.empty()) {
+        lines_.back().end = lineEnd_;
+        line.end.clear();
+    }
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+}
+
+std::string IniText::bytes() const {
+    std::size_t size = mark_.size();
+    for (const Line& line : lines_)
+        size += line.content.size() + line.end.size();
+    std::string bytes;
+    bytes.reserve(size);
+    bytes += mark_;
+    for (const Line& line : lines_)
+        bytes.append(line.content).append(line.end);
+    return bytes;
+}
+
+} // namespace settings

@@ -1,0 +1,148 @@
+// The real program saving where saving goes wrong: on a full disk, and killed at random
+// moments during saves. The settings file is never cut, mixed or lost.
+
+#include "tests/support/program_run.h"
+#include "tests/support/settings_window.h"
+#include "tests/support/test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+
+namespace {
+
+// A settings file of exactly the size, the seven keys last after other game data; the
+// bare seven keys for a size of 0.
+std::string settingsFileOfSize(std::size_t size) {
+    if (size == 0)
+        return test::kWorkedExample;
+    const std::size_t room = size - std::strlen(test::kWorkedExample) - 3; // for ";" and a line end
+    std::string text = "[game]\r\n";
+    for (int n = 0; text.size() + 40 < room; ++n)
+        text += "item" + std::to_string(n) + "=\xCE\xEF\xC6\xB7 " + std::to_string(n * 7919) + "\r\n";
+    return text + ";" + std::string(room - text.size(), '-') + "\r\n" + test::kWorkedExample;
+}
+
+// The worked example with every option group changed, as the tests below change it.
+constexpr char kChanged[] = "[set]\r\nsimple=0\r\nfullscreen=1\r\neffect=0\r\nBattleMode=0\r\n"
+                            "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+
+void changeEveryOption(const test::SettingsWindow& window) {
+    window.click(L"Option1", 0);
+    window.click(L"Option3", 1);
+    window.click(L"Option2", 0);
+    window.click(L"Option4", 0);
+}
+
+// A folder on a small file system that a fixture mounted for these tests, or empty.
+std::wstring fullDiskFolder() {
+    const char* folder = std::getenv("TROVANE_SMALL_DISK");
+    if (!folder)
+        return {};
+    std::wstring path = L"Z:" + std::wstring(folder, folder + std::strlen(folder));
+    for (wchar_t& c : path)
+        c = c == L'/' ? L'\\' : c;
+    return test::fileExists(path + L"\\mounted") ? path : std::wstring{};
+}
+
+// Takes every byte that is left on the disk of the folder.
+void fillDisk(const std::wstring& folder) {
+    HANDLE filler = CreateFileW((folder + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const std::string block(65536, 'x');
+    for (DWORD size = 65536; size > 0; size /= 2) {
+        DWORD written = 0;
+        while (WriteFile(filler, block.data(), size, &written, nullptr) && written == size)
+            ;
+    }
+    CloseHandle(filler);
+}
+
+struct FullDiskCase {
+    const char* name;
+    bool saveButton; // else the run button
+    std::size_t fileSize;
+};
+
+class FullDisk : public testing::TestWithParam<FullDiskCase> {
+  protected:
+    void TearDown() override { DeleteFileW((folder + L"\\filler").c_str()); }
+    const std::wstring folder = fullDiskFolder();
+};
+
+TEST_P(FullDisk, TheSaveIsReportedAsFailedAndTheFileIsUnchanged) {
+    if (folder.empty())
+        GTEST_SKIP() << "no small file system was mounted (mounting a tmpfs needs root)";
+    const std::wstring ini = folder + L"\\qirmod.ini";
+    const std::string before = settingsFileOfSize(GetParam().fileSize);
+    test::writeFile(ini, before);
+    test::ProgramRun run(test::installProgram(folder, true), L"", folder);
+    const test::SettingsWindow window(run.waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000));
+    ASSERT_TRUE(window.window());
+    fillDisk(folder);
+    changeEveryOption(window);
+    if (GetParam().saveButton) {
+        window.click(L"Command1");
+        HWND confirm = run.waitForWindow(L"#32770", L"Confirm", 10000);
+        ASSERT_TRUE(confirm);
+        test::pressButton(confirm, IDYES);
+    } else {
+        window.click(L"Command2");
+    }
+    HWND box = run.waitForWindow(L"#32770", L"Trovane_config", 10000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(test::readMessageBox(box).text.rfind(L"Could not save the settings to " + ini + L": ", 0), 0u);
+    test::pressButton(box, IDOK);
+    EXPECT_EQ(test::readFile(ini), before);
+    EXPECT_FALSE(test::fileExists(ini + L".saving"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Buttons, FullDisk,
+                         testing::Values(FullDiskCase{"SaveOf4096Bytes", true, 4096},
+                                         FullDiskCase{"RunOf4096Bytes", false, 4096},
+                                         FullDiskCase{"SaveOfTheBareKeys", true, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+// Saves with the save button, answering its boxes, until the moment comes.
+void saveUntil(const test::ProgramRun& run, const test::SettingsWindow& window, DWORD moment) {
+    window.click(L"Command1");
+    while (GetTickCount() < moment) {
+        if (HWND confirm = test::findWindow(run.processId(), L"#32770", L"Confirm"))
+            test::pressButton(confirm, IDYES);
+        if (HWND done = test::findWindow(run.processId(), L"#32770", L"Trovane_config")) {
+            test::pressButton(done, IDOK);
+            window.click(L"Command1");
+        }
+        Sleep(1);
+    }
+}
+
+// Each try starts the program, changes every option, saves again and again and kills
+// the program at a random moment; the file must then be the old one or the new one, whole.
+TEST(KilledMidSave, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
+    test::TempFolder game(L"killed");
+    const std::wstring ini = game.file(L"qirmod.ini");
+    const std::string before = settingsFileOfSize(1 << 20);
+    const std::string after = before.substr(0, before.size() - std::strlen(test::kWorkedExample)) + kChanged;
+    const std::wstring program = test::installProgram(game.path());
+    std::mt19937 random(20261207);
+    int old = 0, changed = 0;
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        test::writeFile(ini, before);
+        test::ProgramRun run(program, L"", game.path());
+        const test::SettingsWindow window(run.waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000));
+        ASSERT_TRUE(window.window());
+        changeEveryOption(window);
+        saveUntil(run, window, GetTickCount() + std::uniform_int_distribution<DWORD>(0, 300)(random));
+        TerminateProcess(run.process(), 9);
+        run.waitForExit(5000);
+        const std::string now = test::readFile(ini);
+        ASSERT_TRUE(now == before || now == after) << "try " << attempt << ": " << now.size() << " bytes";
+        ++(now == before ? old : changed);
+    }
+    std::printf("50 kills: %d left the old file, %d the new one\n", old, changed);
+}
+
+} // namespace
