@@ -8,7 +8,7 @@ namespace {
 using forms::ControlKind;
 
 constexpr forms::FormSpec kForm{
-    .caption = L"Form1", .border = forms::BorderStyle::None, .clientWidth = 5085, .clientHeight = 2760};
+    .caption = kSplashTitle, .border = forms::BorderStyle::None, .clientWidth = 5085, .clientHeight = 2760};
 
 // clang-format off
 constexpr forms::ControlSpec kLayout[] = {

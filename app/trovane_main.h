@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+// The splash window's title.
+inline constexpr wchar_t kSplashTitle[] = L"Form1";
+
 class Trovane_Main : public forms::Form {
   public:
     Trovane_Main();

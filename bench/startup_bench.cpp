@@ -3,6 +3,9 @@
 // load; a save; the peak working set of both; and the exe's size and imports. Prints a table of
 // medians.   startup_bench.exe [RUNS]
 
+#include "app/forms/application.h"
+#include "app/forms/form.h"
+#include "app/trovane_main.h"
 #include "locale/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
 #include "settings/profile_save.h"
@@ -93,8 +96,9 @@ LoadTimes loadMilliseconds(const std::wstring& settingsFile) {
 // One save of the seven keys into a settings file of the given content.
 double saveMilliseconds(const std::wstring& file, const std::string& content) {
     const std::vector<settings::ProfileKey> keys{
-        {L"set", L"simple", L"0"},          {L"set", L"fullscreen", L"1"},         {L"set", L"effect", L"0"},
-        {L"set", L"BattleMode", L"0"},      {L"constant", L"Game_Speed", L"99"},   {L"constant", L"SOUND_VOLUME", L"1"},
+        {L"set", L"simple", L"0"},           {L"set", L"fullscreen", L"1"},
+        {L"set", L"effect", L"0"},           {L"set", L"BattleMode", L"0"},
+        {L"constant", L"Game_Speed", L"99"}, {L"constant", L"SOUND_VOLUME", L"1"},
         {L"constant", L"MUSIC_VOLUME", L"2"}};
     std::vector<double> times;
     for (int i = 0; i < 9; ++i) {
@@ -127,12 +131,13 @@ int main(int argc, char** argv) {
                     "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
                     "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=100\r\nMUSIC_VOLUME=80\r\n");
     const std::wstring program = test::installProgram(game.path());
-    const std::wstring bare = test::binaryFolder() + L"\\bare_window.exe";
-    measure(program, game.path(), L"Form1", L"Trovane_Config", L"TrovaneForm"); // warm the caches
+    const std::wstring bare = forms::applicationDirectory() + L"\\bare_window.exe";
+    measure(program, game.path(), kSplashTitle, forms::kProgramTitle, forms::kFormClass); // warm the caches
     measure(bare, game.path(), L"Bare", L"Bare", L"BareWindow");
     std::vector<double> splash, handOver, bareWindow, configPeak, barePeak;
     for (int i = 0; i < runs; ++i) {
-        const Sample config = measure(program, game.path(), L"Form1", L"Trovane_Config", L"TrovaneForm");
+        const Sample config =
+            measure(program, game.path(), kSplashTitle, forms::kProgramTitle, forms::kFormClass);
         const Sample floor = measure(bare, game.path(), L"Bare", L"Bare", L"BareWindow");
         splash.push_back(config.splash);
         handOver.push_back(config.settings - config.splash);
@@ -162,7 +167,8 @@ int main(int argc, char** argv) {
                 verdict(load.whole < 20));
     std::printf("| of which the font choice | %.2f ms | | | |\n", load.font);
     std::printf("| save of the seven keys | %.2f ms | | | < 10 ms: %s |\n", save, verdict(save < 10));
-    std::printf("| save into a 1 MB file | %.1f ms | | | < 100 ms: %s |\n", saveLarge, verdict(saveLarge < 100));
+    std::printf("| save into a 1 MB file | %.1f ms | | | < 100 ms: %s |\n", saveLarge,
+                verdict(saveLarge < 100));
     std::printf("| peak working set | %.1f MiB | %.1f MiB | %.2f | <= 1.3: %s |\n", median(configPeak),
                 median(barePeak), peakRatio, verdict(peakRatio <= 1.3));
     std::printf("| exe size | %.0f KiB | | | < 1024 KiB: %s |\n", sizeKiB, verdict(sizeKiB < 1024));

@@ -53,7 +53,7 @@ std::wstring toTraditionalAsGbk(const ScriptConversions& conversions, const std:
 
 template <typename Value> Value orInvalidCall(std::optional<Value> value) {
     if (!value)
-        throw forms::Error(5, L"Invalid procedure call or argument");
+        throw forms::Error(forms::error_number::InvalidProcedureCall, L"Invalid procedure call or argument");
     return std::move(*value);
 }
 

@@ -1,5 +1,7 @@
 #include "settings/ini_text.h"
 
+#include "locale/code_pages.h"
+
 #include <algorithm>
 #include <cwctype>
 
@@ -27,7 +29,8 @@ bool sameName(std::wstring_view a, std::wstring_view b) {
 }
 
 bool isAscii(std::string_view bytes) {
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
@@ -35,7 +38,8 @@ bool isAscii(std::string_view bytes) {
 IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
     mark_ = bytes.substr(0, encoding_.markLength);
     split(bytes.substr(encoding_.markLength));
-    const auto first = std::find_if(lines_.begin(), lines_.end(), [](const Line& line) { return !line.end.empty(); });
+    const auto first =
+        std::find_if(lines_.begin(), lines_.end(), [](const Line& line) { return !line.end.empty(); });
     lineEnd_ = first != lines_.end() ? first->end : encode(L"\r\n");
 }
 
@@ -69,7 +73,8 @@ void IniText::split(std::string_view text) {
         std::size_t end = at + unit;
         if (c == L'\r' && end + unit <= text.size() && unitAt(text, end) == L'\n')
             end += unit;
-        lines_.push_back(parse(std::string(text.substr(start, at - start)), std::string(text.substr(at, end - at))));
+        lines_.push_back(
+            parse(std::string(text.substr(start, at - start)), std::string(text.substr(at, end - at))));
         start = end;
         at = end - unit;
     }
@@ -86,11 +91,7 @@ std::wstring IniText::decode(std::string_view content) const {
     }
     if (isAscii(content))
         return std::wstring(content.begin(), content.end());
-    const int length = static_cast<int>(content.size());
-    std::wstring text(content.size(), L'\0');
-    text.resize(static_cast<std::size_t>(
-        MultiByteToWideChar(encoding_.codePage, 0, content.data(), length, text.data(), length)));
-    return text;
+    return decodeFromCodePage(std::string(content), encoding_.codePage).value_or(L"");
 }
 
 std::string IniText::encode(std::wstring_view text) const {
@@ -102,11 +103,7 @@ std::string IniText::encode(std::wstring_view text) const {
         }
         return bytes;
     }
-    const int length = static_cast<int>(text.size());
-    const int size = WideCharToMultiByte(encoding_.codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
-    bytes.resize(static_cast<std::size_t>(size));
-    WideCharToMultiByte(encoding_.codePage, 0, text.data(), length, bytes.data(), size, nullptr, nullptr);
-    return bytes;
+    return encodeInCodePage(std::wstring(text), encoding_.codePage).value_or("");
 }
 
 // A line's part in the profile: a section header "[ name ]" (up to its last "]"), a blank
@@ -155,14 +152,17 @@ std::size_t IniText::valueOffset(const Line& line) const {
 }
 
 void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
-    const auto isSection = [&](const Line& line) { return line.kind == Kind::Section && sameName(line.name, section); };
+    const auto isSection = [&](const Line& line) {
+        return line.kind == Kind::Section && sameName(line.name, section);
+    };
     const auto header = std::find_if(lines_.begin(), lines_.end(), isSection);
     if (header == lines_.end()) {
         insert(lines_.size(), L"[" + std::wstring(section) + L"]");
         insert(lines_.size(), std::wstring(key) + L"=" + std::wstring(value));
         return;
     }
-    const auto end = std::find_if(header + 1, lines_.end(), [](const Line& line) { return line.kind == Kind::Section; });
+    const auto end =
+        std::find_if(header + 1, lines_.end(), [](const Line& line) { return line.kind == Kind::Section; });
     for (auto line = header + 1; line != end; ++line)
         if (line->kind == Kind::Key && sameName(keyName(*line), key)) {
             const std::size_t offset = valueOffset(*line);

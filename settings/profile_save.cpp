@@ -17,7 +17,8 @@ struct HandleCloser {
 using FileHandle = std::unique_ptr<void, HandleCloser>;
 
 FileHandle openFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
-    HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileW(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
@@ -53,8 +54,9 @@ DWORD writeNewFile(const std::wstring& path, const std::string& bytes) {
 std::vector<std::wstring> sectionEntries(const std::wstring& file, const std::wstring& section) {
     std::vector<wchar_t> buffer(4096);
     DWORD length = 0;
-    while ((length = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
-                                               file.c_str())) == buffer.size() - 2)
+    while ((length = GetPrivateProfileSectionW(section.c_str(), buffer.data(),
+                                               static_cast<DWORD>(buffer.size()), file.c_str())) ==
+           buffer.size() - 2)
         buffer.resize(buffer.size() * 2); // the section was cut short
     std::vector<std::wstring> entries;
     for (const wchar_t* entry = buffer.data(); *entry; entry += wcslen(entry) + 1)
@@ -66,8 +68,9 @@ std::vector<std::wstring> sectionEntries(const std::wstring& file, const std::ws
 std::optional<std::wstring> valueOf(const std::vector<std::wstring>& entries, const std::wstring& key) {
     for (const std::wstring& entry : entries)
         if (const std::size_t equals = entry.find(L'=');
-            equals != std::wstring::npos && CompareStringOrdinal(entry.c_str(), static_cast<int>(equals), key.c_str(),
-                                                                 static_cast<int>(key.size()), TRUE) == CSTR_EQUAL)
+            equals != std::wstring::npos &&
+            CompareStringOrdinal(entry.c_str(), static_cast<int>(equals), key.c_str(),
+                                 static_cast<int>(key.size()), TRUE) == CSTR_EQUAL)
             return entry.substr(equals + 1);
     return std::nullopt;
 }
@@ -87,7 +90,8 @@ DWORD verifyKeys(const std::wstring& file, std::span<const ProfileKey> keys) {
 
 DWORD writeThroughProfile(const std::wstring& file, std::span<const ProfileKey> keys) {
     for (const ProfileKey& key : keys)
-        if (!WritePrivateProfileStringW(key.section.c_str(), key.key.c_str(), key.value.c_str(), file.c_str()))
+        if (!WritePrivateProfileStringW(key.section.c_str(), key.key.c_str(), key.value.c_str(),
+                                        file.c_str()))
             return GetLastError();
     return verifyKeys(file, keys);
 }

@@ -12,12 +12,13 @@ namespace settings {
 
 using OptionGroup = forms::ControlArray<forms::OptionButton>;
 
-// The controls that hold the settings: the only copy of them in memory.
+// The controls that hold the settings: the only copy of them in memory. The settings
+// window is made of them, among its other controls.
 struct SettingsControls {
-    const OptionGroup& Option1;
-    const OptionGroup& Option2;
-    const OptionGroup& Option3;
-    const OptionGroup& Option4;
+    OptionGroup Option1;
+    OptionGroup Option2;
+    OptionGroup Option3;
+    OptionGroup Option4;
     forms::HScrollBar& HScroll1;
     forms::HScrollBar& HScroll2;
     forms::HScrollBar& HScroll3;

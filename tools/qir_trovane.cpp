@@ -2,6 +2,9 @@
 // beside itself what it found when it started (its working directory, its command
 // line and arguments, and the qirmod.ini beside it), then ends.
 
+#include "app/forms/application.h"
+#include "locale/code_pages.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -10,19 +13,8 @@
 
 namespace {
 
-std::wstring ownFolder() {
-    wchar_t path[MAX_PATH];
-    std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-    return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
 std::string utf8(const std::wstring& text) {
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr,
-                        nullptr);
-    return bytes;
+    return encodeInCodePage(text, CP_UTF8).value_or("");
 }
 
 std::string fileBytes(const std::wstring& path) {
@@ -40,7 +32,7 @@ std::string fileBytes(const std::wstring& path) {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    const std::wstring folder = ownFolder();
+    const std::wstring folder = forms::applicationDirectory();
     wchar_t directory[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, directory);
     int argumentCount = 0;

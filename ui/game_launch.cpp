@@ -18,7 +18,8 @@ std::int32_t shellOpen(const std::wstring& file, const std::wstring& directory) 
     if (!proc)
         return 0;
     const auto shellExecute = reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void*>(proc));
-    const HINSTANCE result = shellExecute(nullptr, L"open", file.c_str(), L"", directory.c_str(), SW_SHOWNORMAL);
+    const HINSTANCE result =
+        shellExecute(nullptr, L"open", file.c_str(), L"", directory.c_str(), SW_SHOWNORMAL);
     return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
 }
 
@@ -27,5 +28,5 @@ std::int32_t shellOpen(const std::wstring& file, const std::wstring& directory) 
 void launchGame() {
     const std::wstring folder = forms::applicationDirectory();
     if (launchFailed(shellOpen(folder + L"\\qir_trovane.exe", folder)))
-        forms::msgBox(L"file missed!", L"Warning", forms::MsgBoxButtons::OK);
+        forms::msgBox(L"file missed!", kWarningTitle, forms::MsgBoxButtons::OK);
 }

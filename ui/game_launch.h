@@ -3,6 +3,9 @@
 
 #include <cstdint>
 
+// The title of the warning when the game cannot be started.
+inline constexpr wchar_t kWarningTitle[] = L"Warning";
+
 // Whether a result of the shell's start, read as a signed 32-bit integer, is a failure.
 constexpr bool launchFailed(std::int32_t shellResult) {
     return shellResult <= 32;

@@ -14,14 +14,14 @@ namespace {
 using forms::MsgBoxButtons;
 using forms::MsgBoxResult;
 
-const std::wstring kSaveTitle = L"Trovane_config";
-
 // Fonts with every character of the window, for the script it shows: Windows' own UI
 // fonts first, then those common on Linux, where players run the program under Wine.
-constexpr const wchar_t* kSimplifiedFaces[] = {L"Microsoft YaHei UI", L"Microsoft YaHei", L"SimSun",
-                                               L"WenQuanYi Micro Hei", L"Noto Sans CJK SC", L"WenQuanYi Zen Hei"};
-constexpr const wchar_t* kTraditionalFaces[] = {L"Microsoft JhengHei UI", L"Microsoft JhengHei", L"PMingLiU",
-                                                L"WenQuanYi Micro Hei", L"Noto Sans CJK TC", L"WenQuanYi Zen Hei"};
+constexpr const wchar_t* kSimplifiedFaces[] = {
+    L"Microsoft YaHei UI",  L"Microsoft YaHei",  L"SimSun",
+    L"WenQuanYi Micro Hei", L"Noto Sans CJK SC", L"WenQuanYi Zen Hei"};
+constexpr const wchar_t* kTraditionalFaces[] = {
+    L"Microsoft JhengHei UI", L"Microsoft JhengHei", L"PMingLiU",
+    L"WenQuanYi Micro Hei",   L"Noto Sans CJK TC",   L"WenQuanYi Zen Hei"};
 
 // The system's wording for an error code, without the trailing line break.
 std::wstring systemMessage(DWORD error) {
@@ -40,15 +40,18 @@ std::wstring systemMessage(DWORD error) {
 
 Trovane_Config::Trovane_Config()
     : Form(trovane_config_layout::form, trovane_config_layout::controls),
+      SettingsControls{controlArray<forms::OptionButton>(L"Option1"),
+                       controlArray<forms::OptionButton>(L"Option2"),
+                       controlArray<forms::OptionButton>(L"Option3"),
+                       controlArray<forms::OptionButton>(L"Option4"),
+                       control<forms::HScrollBar>(L"HScroll1"),
+                       control<forms::HScrollBar>(L"HScroll2"),
+                       control<forms::HScrollBar>(L"HScroll3"),
+                       control<forms::Label>(L"Label7"),
+                       control<forms::Label>(L"Label8"),
+                       control<forms::Label>(L"Label9")},
       Command1(control<forms::CommandButton>(L"Command1")),
-      Command2(control<forms::CommandButton>(L"Command2")),
-      Option1(controlArray<forms::OptionButton>(L"Option1")),
-      Option2(controlArray<forms::OptionButton>(L"Option2")),
-      Option3(controlArray<forms::OptionButton>(L"Option3")),
-      Option4(controlArray<forms::OptionButton>(L"Option4")),
-      HScroll1(control<forms::HScrollBar>(L"HScroll1")), HScroll2(control<forms::HScrollBar>(L"HScroll2")),
-      HScroll3(control<forms::HScrollBar>(L"HScroll3")), Label7(control<forms::Label>(L"Label7")),
-      Label8(control<forms::Label>(L"Label8")), Label9(control<forms::Label>(L"Label9")) {
+      Command2(control<forms::CommandButton>(L"Command2")) {
     HScroll1.onChange([this] { HScroll1_Change(); });
     HScroll2.onChange([this] { HScroll2_Change(); });
     HScroll3.onChange([this] { HScroll3_Change(); });
@@ -57,7 +60,7 @@ Trovane_Config::Trovane_Config()
 }
 
 void Trovane_Config::readINI() {
-    settings::readINI(boundControls());
+    settings::readINI(*this);
 }
 
 void Trovane_Config::Form_Load() {
@@ -89,7 +92,7 @@ void Trovane_Config::HScroll3_Change() {
 }
 
 void Trovane_Config::Command1_Click() {
-    if (forms::msgBox(L"Are You Sure?", L"Confirm", MsgBoxButtons::YesNo) != MsgBoxResult::Yes)
+    if (forms::msgBox(L"Are You Sure?", kConfirmTitle, MsgBoxButtons::YesNo) != MsgBoxResult::Yes)
         return;
     if (const DWORD failure = writeINI(); failure != ERROR_SUCCESS)
         return reportSaveFailure(failure);
@@ -102,12 +105,8 @@ void Trovane_Config::Command2_Click() {
     launchGame();
 }
 
-settings::SettingsControls Trovane_Config::boundControls() {
-    return {Option1, Option2, Option3, Option4, HScroll1, HScroll2, HScroll3, Label7, Label8, Label9};
-}
-
 DWORD Trovane_Config::writeINI() {
-    return settings::writeINI(boundControls());
+    return settings::writeINI(*this);
 }
 
 void Trovane_Config::reportSaveFailure(DWORD error) {

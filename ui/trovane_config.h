@@ -11,7 +11,12 @@
 #include <cstdint>
 #include <span>
 
-class Trovane_Config : public forms::Form {
+// Titles of the settings window's message boxes. "Trovane_config" differs from the
+// program's title "Trovane_Config" only in case, on purpose.
+inline constexpr wchar_t kConfirmTitle[] = L"Confirm";
+inline constexpr wchar_t kSaveTitle[] = L"Trovane_config";
+
+class Trovane_Config : public forms::Form, public settings::SettingsControls {
   public:
     Trovane_Config();
 
@@ -22,16 +27,6 @@ class Trovane_Config : public forms::Form {
 
     forms::CommandButton& Command1;
     forms::CommandButton& Command2;
-    forms::ControlArray<forms::OptionButton> Option1;
-    forms::ControlArray<forms::OptionButton> Option2;
-    forms::ControlArray<forms::OptionButton> Option3;
-    forms::ControlArray<forms::OptionButton> Option4;
-    forms::HScrollBar& HScroll1;
-    forms::HScrollBar& HScroll2;
-    forms::HScrollBar& HScroll3;
-    forms::Label& Label7;
-    forms::Label& Label8;
-    forms::Label& Label9;
 
   protected:
     void Form_Load() override;
@@ -45,6 +40,5 @@ class Trovane_Config : public forms::Form {
     void Command1_Click();
     void Command2_Click();
 
-    settings::SettingsControls boundControls();
     void reportSaveFailure(DWORD error);
 };

@@ -1,5 +1,6 @@
 #include "ui/trovane_config_layout.h"
 
+#include "app/forms/application.h"
 #include "resources/resource_ids.h"
 
 namespace trovane_config_layout {
@@ -12,7 +13,7 @@ constexpr auto Button = forms::ControlKind::CommandButton;
 constexpr auto HScroll = forms::ControlKind::HScrollBar;
 } // namespace
 
-const forms::FormSpec form{.caption = L"Trovane_Config",
+const forms::FormSpec form{.caption = forms::kProgramTitle,
                            .border = forms::BorderStyle::FixedSingle,
                            .clientWidth = 5460,
                            .clientHeight = 5985,

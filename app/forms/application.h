@@ -9,7 +9,8 @@
 
 namespace forms {
 
-// The program's title, used for the run-time error box.
+// The program's title: the settings window's and the run-time error box's. The save
+// boxes' title "Trovane_config" differs from it only in case, on purpose.
 inline constexpr wchar_t kProgramTitle[] = L"Trovane_Config";
 
 // Exit code of a program ended by a run-time error.
@@ -38,9 +39,9 @@ template <typename Handler> void runEvent(Handler&& handler) noexcept {
     } catch (const Error& error) {
         failWithRuntimeError(error);
     } catch (const std::bad_alloc&) {
-        failWithRuntimeError(Error(7, L"Out of memory"));
+        failWithRuntimeError(Error(error_number::OutOfMemory, L"Out of memory"));
     } catch (...) {
-        failWithRuntimeError(Error(51, L"Internal error"));
+        failWithRuntimeError(Error(error_number::InternalError, L"Internal error"));
     }
 }
 

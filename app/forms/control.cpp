@@ -3,6 +3,7 @@
 #include "app/forms/dpi.h"
 #include "app/forms/error.h"
 #include "app/forms/form.h"
+#include "app/forms/window_class.h"
 
 namespace forms {
 
@@ -15,7 +16,7 @@ void Control::setProperty(std::wstring_view property, const std::wstring&) {
 }
 
 FormControl* FormControl::fromWindow(HWND window) {
-    return reinterpret_cast<FormControl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return static_cast<FormControl*>(attachedObject(window));
 }
 
 void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
@@ -26,7 +27,7 @@ void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
     if (!hwnd_)
         throw Error(static_cast<std::int32_t>(GetLastError()),
                     L"Cannot create control " + std::wstring(name()));
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    attachObject(hwnd_, this);
     initialise();
     relayout(dpi, font);
 }
@@ -38,6 +39,12 @@ void FormControl::relayout(UINT dpi, HFONT font) {
     SetWindowPos(hwnd_, HWND_TOP, twipsToPixels(r.left, dpi), twipsToPixels(r.top, dpi),
                  twipsToPixels(r.width, dpi), twipsToPixels(r.height, dpi), SWP_NOACTIVATE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void FormControl::destroyed() {
+    if (hwnd_)
+        detachObject(hwnd_);
+    hwnd_ = nullptr;
 }
 
 void CaptionedControl::setCaption(const std::wstring& caption) {

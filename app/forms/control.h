@@ -44,8 +44,8 @@ class FormControl : public Control {
     virtual void create(HWND parent, int id, UINT dpi, HFONT font);
     // Places the control for a new DPI and gives it the form's font.
     virtual void relayout(UINT dpi, HFONT font);
-    // The window is gone (destroyed with its form).
-    virtual void destroyed() { hwnd_ = nullptr; }
+    // The window is going (destroyed with its form).
+    void destroyed();
 
     virtual bool canTakeFocus() const { return false; }
     virtual void onCommand(WORD /*notification*/) {}

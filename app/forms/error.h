@@ -25,12 +25,19 @@ class Error {
     std::wstring context_;
 };
 
+// The toolkit's run-time error numbers.
 namespace error_number {
+inline constexpr std::int32_t InvalidProcedureCall = 5;
 inline constexpr std::int32_t Overflow = 6;
+inline constexpr std::int32_t OutOfMemory = 7;
+inline constexpr std::int32_t SubscriptOutOfRange = 9;
 inline constexpr std::int32_t TypeMismatch = 13;
+inline constexpr std::int32_t InternalError = 51;
 inline constexpr std::int32_t ControlArrayElementMissing = 340;
 inline constexpr std::int32_t InvalidPropertyValue = 380;
+inline constexpr std::int32_t ObjectRequired = 424;
 inline constexpr std::int32_t PropertyNotSupported = 438;
+inline constexpr std::int32_t InvalidPicture = 481;
 } // namespace error_number
 
 Error overflowError();

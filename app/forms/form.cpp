@@ -16,8 +16,6 @@ namespace forms {
 
 namespace {
 
-constexpr wchar_t kFormClass[] = L"TrovaneForm";
-constexpr wchar_t kFormProperty[] = L"TrovaneForm";
 int loadedForms = 0;
 
 std::unique_ptr<FormControl> makeControl(Form& form, const ControlSpec& spec) {
@@ -55,10 +53,6 @@ POINT centredOnScreen(SIZE size) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     return {work.left + (work.right - work.left - size.cx) / 2,
             work.top + (work.bottom - work.top - size.cy) / 2};
-}
-
-SIZE sizeOf(const RECT& rect) {
-    return {rect.right - rect.left, rect.bottom - rect.top};
 }
 
 } // namespace
@@ -120,7 +114,7 @@ void Form::unload() {
 
 Control& Form::controls(int index) const {
     if (index < 0 || index >= count())
-        throw Error(9, L"Subscript out of range");
+        throw Error(error_number::SubscriptOutOfRange, L"Subscript out of range");
     return *controls_[static_cast<std::size_t>(index)];
 }
 
@@ -148,7 +142,7 @@ bool Form::routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& r
 LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetPropW(window, kFormProperty, form);
+        attachObject(window, form);
         form->hwnd_ = window;
     }
     Form* form = fromWindow(window);
@@ -157,7 +151,7 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 Form* Form::fromWindow(HWND window) {
-    return static_cast<Form*>(GetPropW(window, kFormProperty));
+    return static_cast<Form*>(attachedObject(window));
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -180,7 +174,7 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED: {
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         applyDpi(HIWORD(wParam));
-        const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi_), windowStyle(), 0, dpi_));
+        const SIZE size = outerSize(dpi_);
         SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
@@ -189,7 +183,7 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         onDestroyed();
         return 0;
     case WM_NCDESTROY:
-        RemovePropW(hwnd_, kFormProperty);
+        detachObject(hwnd_);
         hwnd_ = nullptr;
         if (--loadedForms == 0)
             PostQuitMessage(0);
@@ -204,13 +198,15 @@ DWORD Form::windowStyle() const {
     return frame | WS_CLIPCHILDREN;
 }
 
-SIZE Form::clientPixels(UINT dpi) const {
-    return {twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+// The window's outer size at the DPI, for its client area in twips.
+SIZE Form::outerSize(UINT dpi) const {
+    const SIZE client{twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+    const RECT outer = outerRectForClient(client, windowStyle(), 0, dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
 void Form::createWindow() {
-    const UINT dpi = systemDpi();
-    const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi), windowStyle(), 0, dpi));
+    const SIZE size = outerSize(systemDpi());
     const POINT at = centredOnScreen(size);
     const std::wstring caption(spec_.caption);
     CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr,
@@ -245,7 +241,7 @@ void Form::applyDpi(UINT dpi) {
     dpi_ = dpi;
     font_ = createFormFont(dpi_, fontFace_);
     toolTips_->setFont(font_);
-    const SIZE size = sizeOf(outerRectForClient(clientPixels(dpi_), windowStyle(), 0, dpi_));
+    const SIZE size = outerSize(dpi_);
     SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& control : controls_)
         control->relayout(dpi_, font_);

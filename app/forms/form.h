@@ -20,6 +20,9 @@ namespace forms {
 
 class OptionButton;
 
+// The window class of every form.
+inline constexpr wchar_t kFormClass[] = L"TrovaneForm";
+
 class Form : public ControlCollection {
   public:
     Form(const FormSpec& spec, std::span<const ControlSpec> layout);
@@ -74,7 +77,7 @@ class Form : public ControlCollection {
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     DWORD windowStyle() const;
-    SIZE clientPixels(UINT dpi) const;
+    SIZE outerSize(UINT dpi) const;
     void createWindow();
     void createControls();
     void setIcon();
@@ -116,7 +119,7 @@ template <typename FormType> FormType& defaultInstance() {
 template <typename ControlType> ControlType& Form::control(std::wstring_view name) const {
     auto* found = dynamic_cast<ControlType*>(findControl(name, kNotAnArray));
     if (!found)
-        throw Error(424, L"Object required: " + std::wstring(name));
+        throw Error(error_number::ObjectRequired, L"Object required: " + std::wstring(name));
     return *found;
 }
 

@@ -74,12 +74,13 @@ bool fontCovers(HFONT font, std::wstring_view text) {
         return true;
     FontOnDc selected(font);
     std::vector<WORD> glyphs(text.size());
-    const DWORD found = GetGlyphIndicesW(selected.dc(), text.data(), static_cast<int>(text.size()), glyphs.data(),
-                                         GGI_MARK_NONEXISTING_GLYPHS);
+    const DWORD found = GetGlyphIndicesW(selected.dc(), text.data(), static_cast<int>(text.size()),
+                                         glyphs.data(), GGI_MARK_NONEXISTING_GLYPHS);
     return found == text.size() && std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
 }
 
-std::wstring chooseFontFace(UINT dpi, std::wstring_view text, std::span<const wchar_t* const> preferredFaces) {
+std::wstring chooseFontFace(UINT dpi, std::wstring_view text,
+                            std::span<const wchar_t* const> preferredFaces) {
     const LOGFONTW message = messageFont(dpi);
     if (!coveringFace(message, text).empty())
         return {};

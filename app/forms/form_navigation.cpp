@@ -1,6 +1,8 @@
 // Keyboard navigation of a form: Tab and Shift+Tab visit the focusable controls in tab
 // order, an option group being one stop on its selected button; arrow keys move the
-// selection within an option group; Enter presses the focused command button.
+// selection within an option group; Enter presses the focused command button. The form
+// does this itself rather than through IsDialogMessage, whose handling of radio-button
+// groups differs between Windows and Wine.
 
 #include "app/forms/application.h"
 #include "app/forms/command_button.h"

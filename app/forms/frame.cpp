@@ -37,12 +37,14 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     LRESULT result = 0;
     if (Form::routeToControl(message, wParam, lParam, result))
         return result;
+    auto* control = static_cast<Frame*>(FormControl::fromWindow(frame));
     switch (message) {
     case WM_SETFONT:
-        SetPropW(frame, L"font", reinterpret_cast<HANDLE>(wParam));
+        if (control)
+            control->setFont(reinterpret_cast<HFONT>(wParam));
         return 0;
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(GetPropW(frame, L"font"));
+        return reinterpret_cast<LRESULT>(control ? control->font() : nullptr);
     case WM_SETTEXT:
         result = DefWindowProcW(frame, message, wParam, lParam);
         InvalidateRect(frame, nullptr, TRUE);
@@ -50,9 +52,6 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     case WM_PAINT:
         paintFrame(frame);
         return 0;
-    case WM_NCDESTROY:
-        RemovePropW(frame, L"font");
-        break;
     }
     return DefWindowProcW(frame, message, wParam, lParam);
 }

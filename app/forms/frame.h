@@ -13,9 +13,15 @@ class Frame : public CaptionedControl {
 
     static void registerWindowClass();
 
+    HFONT font() const { return font_; }
+    void setFont(HFONT font) { font_ = font; }
+
   protected:
     const wchar_t* windowClass() const override;
     DWORD windowStyle() const override { return 0; }
+
+  private:
+    HFONT font_ = nullptr; // the frame draws its caption itself
 };
 
 } // namespace forms

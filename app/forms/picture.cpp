@@ -36,7 +36,7 @@ std::pair<const BYTE*, DWORD> resourceBytes(int id) {
     HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
     HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     if (!loaded)
-        throw Error(481, L"Invalid picture");
+        throw Error(error_number::InvalidPicture, L"Invalid picture");
     return {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)};
 }
 
@@ -80,7 +80,7 @@ Picture Picture::fromResource(int id) {
     Picture picture;
     picture.bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (!picture.bitmap_)
-        throw Error(7, L"Out of memory");
+        throw Error(error_number::OutOfMemory, L"Out of memory");
     picture.size_ = {static_cast<LONG>(width), static_cast<LONG>(height)};
     check(converted->CopyPixels(nullptr, width * 4, width * height * 4, static_cast<BYTE*>(pixels)));
     return picture;

@@ -3,6 +3,9 @@
 // case crashes, hangs or changes the file. What the file holds is read from outside,
 // through the platform's profile functions, with the settings rules applied here.
 
+#include "app/forms/application.h"
+#include "app/forms/form.h"
+#include "app/trovane_main.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
@@ -146,12 +149,12 @@ Result runCase(const corpus::Case& testCase) {
     Result result;
     bool splashClosed = false;
     for (const DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(20)) {
-        if (HWND splash = test::findWindow(run.processId(), L"TrovaneForm", L"Form1");
+        if (HWND splash = test::findWindow(run.processId(), forms::kFormClass, kSplashTitle);
             splash && !splashClosed) {
             PostMessageW(splash, WM_CLOSE, 0, 0); // hand over at once: the second's wait is tested elsewhere
             splashClosed = true;
         }
-        if (HWND box = test::findWindow(run.processId(), L"#32770", L"Trovane_Config")) {
+        if (HWND box = test::findWindow(run.processId(), test::kMessageBoxClass, forms::kProgramTitle)) {
             Sleep(30);
             const std::wstring text = test::readMessageBox(box).text;
             test::pressButton(box, IDOK);
@@ -161,7 +164,7 @@ Result runCase(const corpus::Case& testCase) {
                 result = {Outcome::WentWrong, L"no exit code 1 after the error box"};
             break;
         }
-        if (HWND window = test::findWindow(run.processId(), L"TrovaneForm", L"Trovane_Config")) {
+        if (HWND window = test::findWindow(run.processId(), forms::kFormClass, forms::kProgramTitle)) {
             Sleep(30);
             const std::wstring wrong = expected.error
                                            ? L"loaded, expected error " + std::to_wstring(expected.error)

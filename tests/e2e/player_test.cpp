@@ -2,10 +2,14 @@
 // message boxes answered by clicking their buttons, results read from the screen and
 // from the files on disk.
 
+#include "app/forms/application.h"
+#include "app/forms/form.h"
+#include "app/trovane_main.h"
 #include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +29,7 @@ class Player : public testing::Test {
         test::writeFile(iniFile(), settings);
         run =
             std::make_unique<test::ProgramRun>(test::installProgram(game.path(), withGame), L"", game.path());
-        HWND window = run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000);
+        HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
         EXPECT_TRUE(window);
         test::bringToFront(window);
         const test::SettingsWindow shown(window);
@@ -36,7 +40,7 @@ class Player : public testing::Test {
 
     // Waits for a message box of the program, reads it, and clicks one of its buttons.
     test::MessageBoxSeen answer(const wchar_t* title, int button) {
-        HWND box = run->waitForWindow(L"#32770", title, 10000);
+        HWND box = run->waitForWindow(test::kMessageBoxClass, title, 10000);
         if (!box)
             return {};
         const test::MessageBoxSeen seen = test::readMessageBox(box);
@@ -120,7 +124,7 @@ TEST_F(Player, KeysChooseOptionsAndPressButtons) {
     ASSERT_TRUE(test::waitUntil([&] { return test::fileExists(game.file(L"qir_trovane.log")); }, 10000));
     test::pressKey(VK_TAB);
     test::pressKey(VK_RETURN);
-    EXPECT_EQ(answer(L"Confirm", IDNO).text, L"Are You Sure?");
+    EXPECT_EQ(answer(kConfirmTitle, IDNO).text, L"Are You Sure?");
     EXPECT_EQ(test::readFile(iniFile()),
               "[set]\r\nsimple=0\r\nfullscreen=0\r\neffect=1\r\nBattleMode=0\r\n"
               "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=1\r\n");
@@ -158,15 +162,15 @@ TEST_F(Player, SaveAskedTwiceAnsweredNoThenYesTwice) {
     const test::SettingsWindow window = start();
     test::click(window.control(L"Option3", 1));
     test::click(window.control(L"Command1"));
-    const test::MessageBoxSeen confirm = answer(L"Confirm", IDNO);
+    const test::MessageBoxSeen confirm = answer(kConfirmTitle, IDNO);
     EXPECT_EQ(confirm.defaultButton, IDYES);
     EXPECT_FALSE(confirm.hasIcon);
     EXPECT_EQ(test::readFile(iniFile()), kAtTheEnds);
-    EXPECT_FALSE(test::findWindow(run->processId(), L"#32770", L"Trovane_config"));
+    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kSaveTitle));
     for (int press = 0; press < 2; ++press) {
         test::click(window.control(L"Command1"));
-        answer(L"Confirm", IDYES);
-        const test::MessageBoxSeen done = answer(L"Trovane_config", IDOK);
+        answer(kConfirmTitle, IDYES);
+        const test::MessageBoxSeen done = answer(kSaveTitle, IDOK);
         EXPECT_EQ(done.text, L"Done");
         EXPECT_FALSE(done.hasIcon);
         EXPECT_EQ(test::readFile(iniFile()),
@@ -180,8 +184,8 @@ TEST_F(Player, ASaveThatCannotBeWrittenIsReportedNotDone) {
     HANDLE held = CreateFileW(iniFile().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     test::click(window.control(L"Command1"));
-    answer(L"Confirm", IDYES);
-    const test::MessageBoxSeen failed = answer(L"Trovane_config", IDOK);
+    answer(kConfirmTitle, IDYES);
+    const test::MessageBoxSeen failed = answer(kSaveTitle, IDOK);
     CloseHandle(held);
     EXPECT_EQ(failed.text.rfind(L"Could not save the settings to " + iniFile() + L": ", 0), 0u)
         << failed.text;
@@ -191,13 +195,13 @@ TEST_F(Player, ASaveThatCannotBeWrittenIsReportedNotDone) {
 TEST_F(Player, ClicksOnTheSplashChangeNothing) {
     test::writeFile(iniFile(), kAtTheEnds);
     run = std::make_unique<test::ProgramRun>(test::installProgram(game.path()), L"", game.path());
-    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    HWND splash = run->waitForWindow(forms::kFormClass, kSplashTitle, 15000);
     ASSERT_TRUE(splash);
     const DWORD shown = GetTickCount();
     test::clickAt(splash, {100, 100});
     test::pressKey(VK_ESCAPE);
     test::pressKey(VK_RETURN);
-    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
     EXPECT_GE(GetTickCount() - shown, 800u);
 }
 

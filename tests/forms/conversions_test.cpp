@@ -39,12 +39,6 @@ TEST(Conversions, NumbersBeyondSixteenBitsOverflow) {
     EXPECT_EQ(forms::narrow16(-32768), -32768);
 }
 
-TEST(Conversions, IntegerToPlainDecimalText) {
-    EXPECT_EQ(forms::toText(0), L"0");
-    EXPECT_EQ(forms::toText(127), L"127");
-    EXPECT_EQ(forms::toText(-5), L"-5");
-}
-
 TEST(RuntimeError, TextShowsNumberDescriptionAndContext) {
     forms::Error mismatch(13, L"Type mismatch");
     EXPECT_EQ(forms::runtimeErrorText(mismatch), L"Run-time error '13':\n\nType mismatch");

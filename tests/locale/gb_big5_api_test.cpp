@@ -33,12 +33,6 @@ TEST(CharsetRule, OnlyTheChinesePrcLanguageIsGbk) {
     EXPECT_EQ(gb_big5_api::charsetFor(0x1004), L"BIG5") << "Chinese, Singapore";
 }
 
-TEST(CharsetRule, FollowsTheSystemsDefaultLanguage) {
-    gb_big5_api::applyCharsetRule();
-    EXPECT_EQ(gb_big5_api::SystemCharset, GetSystemDefaultLangID() == 2052 ? L"GBK" : L"BIG5");
-    gb_big5_api::SystemCharset.clear();
-}
-
 TEST(ConvertScript, ModeTwoGivesTheBig5BytesOfTheTraditionalFormAsGbkText) {
     const std::wstring converted = convertScript(L"繁體", 2);
     EXPECT_EQ(converted.size(), 2u);
@@ -92,33 +86,6 @@ TEST_F(WithCharset, OnGbkEveryTextStaysAsItIs) {
     use(L"GBK");
     for (const wchar_t* text : {L"", L"运行游戏", L"繁體", L"Label7"})
         EXPECT_EQ(localiseText(text), text);
-}
-
-TEST_F(WithCharset, OnBig5EveryCaptionBecomesItsTraditionalForm) {
-    use(L"BIG5");
-    const std::map<std::wstring, std::wstring> captions{{L"运行游戏", L"運行遊戲"},
-                                                        {L"保存所有配置", L"保存所有配置"},
-                                                        {L"语言", L"語言"},
-                                                        {L"繁體", L"繁體"},
-                                                        {L"简体", L"簡體"},
-                                                        {L"是否全屏", L"是否全屏"},
-                                                        {L"窗口", L"窗口"},
-                                                        {L"全屏", L"全屏"},
-                                                        {L"场景内特效开关", L"場景內特效開關"},
-                                                        {L"开启", L"開啟"},
-                                                        {L"关闭", L"關閉"},
-                                                        {L"音乐音量", L"音樂音量"},
-                                                        {L"音效音量", L"音效音量"},
-                                                        {L"游戏速度", L"遊戲速度"},
-                                                        {L"战斗模式", L"戰鬥模式"},
-                                                        {L"回合制", L"回合制"},
-                                                        {L"无怒气半即时", L"無怒氣半即時"},
-                                                        {L"半即时", L"半即時"},
-                                                        {L"Label7", L"Label7"},
-                                                        {L"127", L"127"},
-                                                        {L"", L""}};
-    for (const auto& [caption, traditional] : captions)
-        EXPECT_EQ(localiseText(caption), traditional) << caption;
 }
 
 TEST_F(WithCharset, AnEmptyCharsetIsNotGbk) {

@@ -1,6 +1,7 @@
 // The built Trovane_Config.exe as a file: version block, icon, picture, imports and
 // the security flags of its PE header.
 
+#include "app/forms/application.h"
 #include "resources/resource_ids.h"
 #include "tests/support/pe_file.h"
 #include "tests/support/test_support.h"
@@ -14,7 +15,7 @@
 namespace {
 
 std::wstring exePath() {
-    return test::binaryFolder() + L"\\Trovane_Config.exe";
+    return forms::applicationDirectory() + L"\\Trovane_Config.exe";
 }
 
 std::wstring versionString(const std::vector<BYTE>& block, const std::wstring& name) {
@@ -39,7 +40,7 @@ TEST(ExeFile, VersionBlockIsSimplifiedChineseWithTheProgramsNames) {
     EXPECT_EQ(translation[1], 1200);
     EXPECT_EQ(versionString(block, L"FileVersion"), L"1.00");
     EXPECT_EQ(versionString(block, L"ProductVersion"), L"1.00");
-    EXPECT_EQ(versionString(block, L"InternalName"), L"Trovane_Config");
+    EXPECT_EQ(versionString(block, L"InternalName"), forms::kProgramTitle);
     EXPECT_EQ(versionString(block, L"OriginalFilename"), L"Trovane_Config.exe");
 }
 
@@ -71,6 +72,8 @@ TEST(ExeFile, ImportsOnlyWindowsKnownDlls) {
         EXPECT_TRUE(known.count(dll)) << dll;
 }
 
+// Under Wine the planted-DLL test cannot fail for this (Wine loads those DLLs before the
+// program starts), so the exe is checked for the call that restricts the search.
 TEST(ExeFile, RestrictsDllLoadingToTheSystemFolder) {
     EXPECT_NE(test::readFile(exePath()).find("SetDefaultDllDirectories"), std::string::npos);
 }

@@ -1,6 +1,8 @@
 // DLLs dropped into the game folder are never loaded, through a whole run that shows
 // both windows and starts the game.
 
+#include "app/forms/application.h"
+#include "app/forms/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
@@ -30,11 +32,11 @@ TEST(Hardening, DllsInTheGameFolderAreNeverLoaded) {
     test::TempFolder game(L"planted");
     test::writeFile(game.file(L"qirmod.ini"), test::kWorkedExample);
     for (const wchar_t* name : kPlanted)
-        test::copyFile(test::binaryFolder() + L"\\planted_dll.dll", game.file(name));
+        test::copyFile(forms::applicationDirectory() + L"\\planted_dll.dll", game.file(name));
     SetEnvironmentVariableW(L"WINEDLLOVERRIDES", preferNativeDlls().c_str());
     test::ProgramRun run(test::installProgram(game.path(), true), L"", game.path());
     SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mscoree,mshtml=");
-    HWND window = run.waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000);
+    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
     ASSERT_TRUE(window);
     test::SettingsWindow(window).click(L"Command2");
     for (DWORD waited = 0; waited < 10000 && !test::fileExists(game.file(L"qir_trovane.log")); waited += 50)

@@ -1,9 +1,12 @@
 // The real program saving where saving goes wrong: on a full disk, and killed at random
 // moments during saves. The settings file is never cut, mixed or lost.
 
+#include "app/forms/application.h"
+#include "app/forms/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +53,8 @@ std::wstring fullDiskFolder() {
 
 // Takes every byte that is left on the disk of the folder.
 void fillDisk(const std::wstring& folder) {
-    HANDLE filler = CreateFileW((folder + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    HANDLE filler =
+        CreateFileW((folder + L"\\filler").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
     const std::string block(65536, 'x');
     for (DWORD size = 65536; size > 0; size /= 2) {
         DWORD written = 0;
@@ -79,19 +83,19 @@ TEST_P(FullDisk, TheSaveIsReportedAsFailedAndTheFileIsUnchanged) {
     const std::string before = settingsFileOfSize(GetParam().fileSize);
     test::writeFile(ini, before);
     test::ProgramRun run(test::installProgram(folder, true), L"", folder);
-    const test::SettingsWindow window(run.waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000));
+    const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000));
     ASSERT_TRUE(window.window());
     fillDisk(folder);
     changeEveryOption(window);
     if (GetParam().saveButton) {
         window.click(L"Command1");
-        HWND confirm = run.waitForWindow(L"#32770", L"Confirm", 10000);
+        HWND confirm = run.waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
         ASSERT_TRUE(confirm);
         test::pressButton(confirm, IDYES);
     } else {
         window.click(L"Command2");
     }
-    HWND box = run.waitForWindow(L"#32770", L"Trovane_config", 10000);
+    HWND box = run.waitForWindow(test::kMessageBoxClass, kSaveTitle, 10000);
     ASSERT_TRUE(box);
     EXPECT_EQ(test::readMessageBox(box).text.rfind(L"Could not save the settings to " + ini + L": ", 0), 0u);
     test::pressButton(box, IDOK);
@@ -109,9 +113,9 @@ INSTANTIATE_TEST_SUITE_P(Buttons, FullDisk,
 void saveUntil(const test::ProgramRun& run, const test::SettingsWindow& window, DWORD moment) {
     window.click(L"Command1");
     while (GetTickCount() < moment) {
-        if (HWND confirm = test::findWindow(run.processId(), L"#32770", L"Confirm"))
+        if (HWND confirm = test::findWindow(run.processId(), test::kMessageBoxClass, kConfirmTitle))
             test::pressButton(confirm, IDYES);
-        if (HWND done = test::findWindow(run.processId(), L"#32770", L"Trovane_config")) {
+        if (HWND done = test::findWindow(run.processId(), test::kMessageBoxClass, kSaveTitle)) {
             test::pressButton(done, IDOK);
             window.click(L"Command1");
         }
@@ -132,7 +136,7 @@ TEST(KilledMidSave, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         test::writeFile(ini, before);
         test::ProgramRun run(program, L"", game.path());
-        const test::SettingsWindow window(run.waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000));
+        const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000));
         ASSERT_TRUE(window.window());
         changeEveryOption(window);
         saveUntil(run, window, GetTickCount() + std::uniform_int_distribution<DWORD>(0, 300)(random));

@@ -1,6 +1,9 @@
 // The real program from the outside: the splash, the hand-over, the end, and the
 // run-time error box.
 
+#include "app/forms/application.h"
+#include "app/forms/form.h"
+#include "app/trovane_main.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
 
@@ -10,25 +13,8 @@ namespace {
 
 constexpr const char* kSettings = test::kWorkedExample;
 
-struct WindowQuery {
-    DWORD processId;
-    std::wstring_view title;
-    int count;
-};
-
-BOOL CALLBACK countIfMatching(HWND window, LPARAM parameter) {
-    auto& query = *reinterpret_cast<WindowQuery*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    if (owner == query.processId && IsWindowVisible(window) && test::windowText(window) == query.title)
-        ++query.count;
-    return TRUE;
-}
-
 int countWindows(DWORD processId, std::wstring_view title) {
-    WindowQuery query{processId, title, 0};
-    EnumWindows(countIfMatching, reinterpret_cast<LPARAM>(&query));
-    return query.count;
+    return static_cast<int>(test::findWindows(processId, forms::kFormClass, title).size());
 }
 
 class Startup : public testing::Test {
@@ -48,7 +34,7 @@ class Startup : public testing::Test {
 
 TEST_F(Startup, SplashShowsForAboutOneSecondThenExactlyOneSettingsWindow) {
     auto run = start();
-    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    HWND splash = run->waitForWindow(forms::kFormClass, kSplashTitle, 15000);
     ASSERT_TRUE(splash);
     const DWORD shown = GetTickCount();
     RECT rect, work;
@@ -56,54 +42,33 @@ TEST_F(Startup, SplashShowsForAboutOneSecondThenExactlyOneSettingsWindow) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ(rect.right - rect.left, MulDiv(5085, static_cast<int>(GetDpiForWindow(splash)), 1440));
     EXPECT_NEAR(rect.left - work.left, work.right - rect.right, 1);
-    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
     const DWORD waited = GetTickCount() - shown;
     EXPECT_GE(waited, 800u);
     EXPECT_LE(waited, 1600u);
     test::pumpMessages(1500);
     EXPECT_FALSE(IsWindow(splash));
-    EXPECT_EQ(countWindows(run->processId(), L"Trovane_Config"), 1);
+    EXPECT_EQ(countWindows(run->processId(), forms::kProgramTitle), 1);
 }
 
 TEST_F(Startup, ClosingTheSplashHandsOverAtOnceAndOnlyOnce) {
     auto run = start();
-    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
+    HWND splash = run->waitForWindow(forms::kFormClass, kSplashTitle, 15000);
     ASSERT_TRUE(splash);
     const DWORD closed = GetTickCount();
     PostMessageW(splash, WM_CLOSE, 0, 0);
     PostMessageW(splash, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
+    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
     EXPECT_LT(GetTickCount() - closed, 600u);
     test::pumpMessages(1500); // past the timer's second: it died with the splash
-    EXPECT_EQ(countWindows(run->processId(), L"Trovane_Config"), 1);
-}
-
-TEST_F(Startup, ClicksAndKeysOnTheSplashDoNothing) {
-    auto run = start();
-    HWND splash = run->waitForWindow(L"TrovaneForm", L"Form1", 15000);
-    ASSERT_TRUE(splash);
-    const DWORD shown = GetTickCount();
-    HWND image = GetWindow(splash, GW_CHILD);
-    PostMessageW(image, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    PostMessageW(image, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
-    PostMessageW(splash, WM_KEYDOWN, VK_RETURN, 0);
-    PostMessageW(splash, WM_KEYDOWN, VK_ESCAPE, 0);
-    ASSERT_TRUE(run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 5000));
-    EXPECT_GE(GetTickCount() - shown, 800u);
-}
-
-TEST_F(Startup, ClosingTheSettingsWindowEndsTheProgram) {
-    auto run = start();
-    HWND settings = run->waitForWindow(L"TrovaneForm", L"Trovane_Config", 15000);
-    ASSERT_TRUE(settings);
-    PostMessageW(settings, WM_CLOSE, 0, 0);
-    EXPECT_EQ(run->waitForExit(5000), 0u);
+    EXPECT_EQ(countWindows(run->processId(), forms::kProgramTitle), 1);
 }
 
 TEST(Startup_Error, AnErrorEscapingAHandlerShowsTheBoxAndEndsTheProcess) {
     test::TempFolder here;
-    test::ProgramRun run(test::binaryFolder() + L"\\trovane_tests.exe", L"--throw-in-handler", here.path());
-    HWND box = run.waitForWindow(L"#32770", L"Trovane_Config", 15000);
+    test::ProgramRun run(forms::applicationDirectory() + L"\\trovane_tests.exe", L"--throw-in-handler",
+                         here.path());
+    HWND box = run.waitForWindow(test::kMessageBoxClass, forms::kProgramTitle, 15000);
     ASSERT_TRUE(box);
     const test::MessageBoxSeen seen = test::readMessageBox(box);
     EXPECT_EQ(seen.text, L"Run-time error '380':\n\nInvalid property value");

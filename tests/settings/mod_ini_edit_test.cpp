@@ -64,12 +64,6 @@ TEST_P(ModIniEdit, RewritingAKeyKeepsItsPlaceAndEveryOtherLine) {
               "[other]\r\nname=\"x y\"\r\nadded=2\r\n");
 }
 
-TEST_P(ModIniEdit, WritingCreatesTheFileSectionAndKey) {
-    EXPECT_EQ(ModINIedit::writeINIString(L"set", L"simple", L"1"), DWORD(ERROR_SUCCESS));
-    EXPECT_EQ(contents(), "[set]\r\nsimple=1\r\n");
-    EXPECT_EQ(ModINIedit::readINIString(L"set", L"simple"), L"1");
-}
-
 TEST_P(ModIniEdit, AFailedWriteReportsTheSystemsErrorAndChangesNothing) {
     INIFileName = folder.file(L"missing folder\\qirmod.ini");
     EXPECT_NE(ModINIedit::writeINIString(L"set", L"simple", L"1"), DWORD(ERROR_SUCCESS));

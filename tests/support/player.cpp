@@ -20,6 +20,14 @@ void moveCursor(HWND window, POINT at) {
     pumpMessages(30);
 }
 
+// The pointer to the point, then the button event if any; the events land before it returns.
+void mouseAt(HWND window, POINT at, DWORD buttonEvent) {
+    moveCursor(window, at);
+    if (buttonEvent)
+        sendMouse(buttonEvent);
+    pumpMessages(60);
+}
+
 } // namespace
 
 void bringToFront(HWND window) {
@@ -28,20 +36,15 @@ void bringToFront(HWND window) {
 }
 
 void mouseDown(HWND window, POINT at) {
-    moveCursor(window, at);
-    sendMouse(MOUSEEVENTF_LEFTDOWN);
-    pumpMessages(60);
+    mouseAt(window, at, MOUSEEVENTF_LEFTDOWN);
 }
 
 void mouseMove(HWND window, POINT at) {
-    moveCursor(window, at);
-    pumpMessages(60);
+    mouseAt(window, at, 0);
 }
 
 void mouseUp(HWND window, POINT at) {
-    moveCursor(window, at);
-    sendMouse(MOUSEEVENTF_LEFTUP);
-    pumpMessages(60);
+    mouseAt(window, at, MOUSEEVENTF_LEFTUP);
 }
 
 void clickAt(HWND window, POINT at) {

@@ -1,5 +1,6 @@
 #include "tests/support/program_run.h"
 
+#include "app/forms/application.h"
 #include "tests/support/test_support.h"
 
 #include <stdexcept>
@@ -40,9 +41,9 @@ std::optional<DWORD> ProgramRun::waitForExit(DWORD timeoutMilliseconds) const {
 
 std::wstring installProgram(const std::wstring& folder, bool withGame) {
     const std::wstring program = folder + L"\\Trovane_Config.exe";
-    copyFile(binaryFolder() + L"\\Trovane_Config.exe", program);
+    copyFile(forms::applicationDirectory() + L"\\Trovane_Config.exe", program);
     if (withGame)
-        copyFile(binaryFolder() + L"\\qir_trovane.exe", folder + L"\\qir_trovane.exe");
+        copyFile(forms::applicationDirectory() + L"\\qir_trovane.exe", folder + L"\\qir_trovane.exe");
     return program;
 }
 

@@ -25,7 +25,7 @@ struct WindowQuery {
     DWORD processId;
     std::wstring_view windowClass;
     std::wstring_view title;
-    HWND found;
+    std::vector<HWND> found;
 };
 
 BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
@@ -35,10 +35,8 @@ BOOL CALLBACK matchWindow(HWND window, LPARAM parameter) {
     wchar_t className[64];
     GetClassNameW(window, className, 64);
     if (IsWindowVisible(window) && (query.processId == 0 || owner == query.processId) &&
-        query.windowClass == className && windowText(window) == query.title) {
-        query.found = window;
-        return FALSE;
-    }
+        query.windowClass == className && windowText(window) == query.title)
+        query.found.push_back(window);
     return TRUE;
 }
 
@@ -103,13 +101,6 @@ void copyFile(const std::wstring& from, const std::wstring& to) {
         throw std::runtime_error("cannot copy a file");
 }
 
-std::wstring binaryFolder() {
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    return folder.substr(0, folder.find_last_of(L'\\'));
-}
-
 void pumpMessages(DWORD milliseconds) {
     const DWORD start = GetTickCount();
     do {
@@ -124,10 +115,15 @@ void pumpMessages(DWORD milliseconds) {
     } while (GetTickCount() - start < milliseconds);
 }
 
-HWND findWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title) {
-    WindowQuery query{processId, windowClass, title, nullptr};
+std::vector<HWND> findWindows(DWORD processId, std::wstring_view windowClass, std::wstring_view title) {
+    WindowQuery query{processId, windowClass, title, {}};
     EnumWindows(matchWindow, reinterpret_cast<LPARAM>(&query));
     return query.found;
+}
+
+HWND findWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title) {
+    const std::vector<HWND> found = findWindows(processId, windowClass, title);
+    return found.empty() ? nullptr : found.front();
 }
 
 HWND waitForWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title,
@@ -169,35 +165,6 @@ MessageBoxSeen readMessageBox(HWND box) {
 
 void pressButton(HWND box, int id) {
     PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
-}
-
-MessageBoxAnswerer::MessageBoxAnswerer(std::wstring title, int answer, DWORD timeoutMilliseconds)
-    : title_(std::move(title)), answer_(answer), timeout_(timeoutMilliseconds),
-      thread_(CreateThread(nullptr, 0, run, this, 0, nullptr)) {}
-
-MessageBoxAnswerer::~MessageBoxAnswerer() {
-    WaitForSingleObject(thread_, INFINITE);
-    CloseHandle(thread_);
-}
-
-const MessageBoxSeen& MessageBoxAnswerer::seen() {
-    WaitForSingleObject(thread_, INFINITE);
-    return seen_;
-}
-
-DWORD WINAPI MessageBoxAnswerer::run(void* self) {
-    auto& answerer = *static_cast<MessageBoxAnswerer*>(self);
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < answerer.timeout_) {
-        if (HWND box = findWindow(GetCurrentProcessId(), L"#32770", answerer.title_)) {
-            Sleep(50); // let the box finish its set-up
-            answerer.seen_ = readMessageBox(box);
-            pressButton(box, answerer.answer_);
-            return 0;
-        }
-        Sleep(20);
-    }
-    return 0;
 }
 
 } // namespace test

@@ -10,6 +10,9 @@
 
 namespace test {
 
+// The system's window class of message boxes.
+inline constexpr wchar_t kMessageBoxClass[] = L"#32770";
+
 // The settings file of the worked example: simplified, window, effects off, semi-real-time
 // battles, game speed 50, sound 127, music 0.
 inline constexpr char kWorkedExample[] =
@@ -36,14 +39,13 @@ void writeFile(const std::wstring& path, std::string_view bytes);
 bool fileExists(const std::wstring& path);
 void copyFile(const std::wstring& from, const std::wstring& to);
 
-// The folder of the running test, which holds the built programs.
-std::wstring binaryFolder();
-
 // Runs this thread's messages, through the forms layer's keyboard handling, for a while.
 void pumpMessages(DWORD milliseconds);
 
 // A visible top-level window of a process (0 for any) with the class and title, or nullptr.
 HWND findWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title);
+// All such windows.
+std::vector<HWND> findWindows(DWORD processId, std::wstring_view windowClass, std::wstring_view title);
 // Waits, pumping this thread's messages, until the window is there or the time is up.
 HWND waitForWindow(DWORD processId, std::wstring_view windowClass, std::wstring_view title,
                    DWORD timeoutMilliseconds);
@@ -62,26 +64,5 @@ struct MessageBoxSeen {
 
 MessageBoxSeen readMessageBox(HWND box);
 void pressButton(HWND box, int id);
-
-// Answers the next message box with the given title from another thread, so that a
-// handler that shows it can run on this one.
-class MessageBoxAnswerer {
-  public:
-    MessageBoxAnswerer(std::wstring title, int answer, DWORD timeoutMilliseconds = 10000);
-    ~MessageBoxAnswerer();
-    MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
-    MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
-
-    // Waits for the answer; what the box showed (window nullptr when none came).
-    const MessageBoxSeen& seen();
-
-  private:
-    static DWORD WINAPI run(void* self);
-    std::wstring title_;
-    int answer_;
-    DWORD timeout_;
-    MessageBoxSeen seen_;
-    HANDLE thread_;
-};
 
 } // namespace test

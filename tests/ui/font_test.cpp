@@ -27,7 +27,8 @@ class FontCoverage : public testing::Test {
         form.readINI();
         localisationStep(form);
         form.fitFont();
-        std::printf("font face: %ls\n", form.fontFace().empty() ? L"(message font)" : form.fontFace().c_str());
+        std::printf("font face: %ls\n",
+                    form.fontFace().empty() ? L"(message font)" : form.fontFace().c_str());
     }
 
     test::TempFolder folder;
@@ -43,7 +44,8 @@ TEST_F(FontCoverage, EveryVisibleControlsTextHasAGlyphInItsFont) {
         if (!visible || text.empty())
             continue;
         ASSERT_TRUE(fontOf(control.hwnd())) << std::wstring(control.name());
-        EXPECT_TRUE(forms::fontCovers(fontOf(control.hwnd()), text)) << std::wstring(control.name()) << L": " << text;
+        EXPECT_TRUE(forms::fontCovers(fontOf(control.hwnd()), text))
+            << std::wstring(control.name()) << L": " << text;
         ++checked;
     }
     EXPECT_EQ(checked, 20); // captions and numbers; the frames have none

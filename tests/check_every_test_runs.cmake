@@ -1,0 +1,52 @@
+# Fails when a test of the test program is run by no CTest group: a suite that no
+# group's filter names would be built and never run, and nothing would say so.
+#   cmake -DPROGRAM=trovane_tests.exe -DEMULATOR=wine -DFILTERS=A*:B.*:... -P check_every_test_runs.cmake
+execute_process(COMMAND ${EMULATOR} ${PROGRAM} --gtest_list_tests
+                OUTPUT_VARIABLE listing RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "The test program could not list its tests (${result}).")
+endif()
+
+# GoogleTest's filters as regular expressions: * is any text, ? any one character.
+set(patterns "")
+string(REPLACE ":" ";" filters "${FILTERS}")
+foreach(filter IN LISTS filters)
+  string(REGEX REPLACE "([][.+()^$|\\\\])" "\\\\\\1" pattern "${filter}")
+  string(REPLACE "*" ".*" pattern "${pattern}")
+  string(REPLACE "?" "." pattern "${pattern}")
+  list(APPEND patterns "^${pattern}$")
+endforeach()
+
+# The listing: a suite's name ending in "." on a line of its own, then its tests indented;
+# either may be followed by a comment that shows the parameters.
+string(REPLACE ";" "," listing "${listing}")
+string(REPLACE "\n" ";" lines "${listing}")
+set(unrun "")
+set(count 0)
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "#.*" "" line "${line}")
+  if(line MATCHES "^([^ ].*\\.) *$")
+    set(suite "${CMAKE_MATCH_1}")
+  elseif(line MATCHES "^  +([^ ]+)")
+    set(name "${suite}${CMAKE_MATCH_1}")
+    math(EXPR count "${count} + 1")
+    set(matched FALSE)
+    foreach(pattern IN LISTS patterns)
+      if(name MATCHES "${pattern}")
+        set(matched TRUE)
+        break()
+      endif()
+    endforeach()
+    if(NOT matched)
+      list(APPEND unrun "${name}")
+    endif()
+  endif()
+endforeach()
+if(count EQUAL 0)
+  message(FATAL_ERROR "The test program listed no tests.")
+endif()
+if(unrun)
+  list(JOIN unrun "\n  " unrun)
+  message(FATAL_ERROR "No CTest group runs these tests:\n  ${unrun}")
+endif()
+message(STATUS "Every one of the ${count} tests is run by a CTest group.")
