@@ -53,7 +53,7 @@ class IniText {
 
     Encoding encoding_;
     std::string mark_;
-    std::string lineEnd_ = "\r\n"; // for new lines: the file's first line end
+    std::string lineEnd_; // for new lines: the file's first line end, else CR LF
     std::vector<Line> lines_;
 };
 

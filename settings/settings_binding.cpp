@@ -88,7 +88,7 @@ void readINI(const SettingsControls& controls) {
 }
 
 DWORD writeINI(const SettingsControls& controls) {
-    std::vector<settings::ProfileKey> keys;
+    std::vector<ProfileKey> keys;
     for (const OptionKey& option : optionKeys(controls))
         keys.push_back({kSet, option.key, forms::toText(selectedIndex(option.group))});
     for (const ScrollKey& scroll : scrollKeys(controls))

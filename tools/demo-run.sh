@@ -16,15 +16,7 @@ fi
 wine "$folder/Trovane_Config.exe" >/dev/null 2>&1 </dev/null &
 program=$!
 trap 'kill "$program" 2>/dev/null || true; wineserver -k >/dev/null 2>&1 || true' EXIT
-for _ in $(seq 1 300); do
-  window=$(xdotool search --onlyvisible --name '^Trovane_Config$' 2>/dev/null | head -1) || true
-  [[ -n "$window" ]] && break
-  sleep 0.1
-done
-if [[ -z "$window" ]]; then
-  echo "The settings window did not appear." >&2
-  exit 1
-fi
+"$(dirname "$0")/wait-for-window.sh" Trovane_Config 30 >/dev/null
 sleep 0.5 # let it finish drawing
 import -window root "$screenshot"
 echo "Screenshot: $screenshot"

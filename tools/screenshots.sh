@@ -7,15 +7,6 @@ cd "$(dirname "$0")/.."
 demo="$PWD/build/mingw-x86/demo"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-window_titled() { # prints the id of the visible window with the title, waiting for it
-  for _ in $(seq 1 200); do
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 | grep . && return
-    sleep 0.1
-  done
-  echo "no window $1" >&2
-  return 1
-}
-
 shoot() { # DPI PREFIX_LOCALE LANG NAME [splash]
   export WINEPREFIX="$PWD/build/wine-shots-$1-${2%%.*}"
   tools/wine-prefix.sh "$WINEPREFIX" "$1" "$2"
@@ -23,10 +14,10 @@ shoot() { # DPI PREFIX_LOCALE LANG NAME [splash]
   local program=$!
   if [[ -n "${5:-}" ]]; then
     sleep 0.3
-    import -frame -window "$(window_titled Form1)" "docs/splash-$4.png"
+    import -frame -window "$(tools/wait-for-window.sh Form1)" "docs/splash-$4.png"
   fi
   local settings
-  settings="$(window_titled Trovane_Config)"
+  settings="$(tools/wait-for-window.sh Trovane_Config)"
   sleep 0.5
   import -frame -window "$settings" "docs/settings-window-$4.png"
   kill "$program" 2>/dev/null || true
