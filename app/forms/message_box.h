@@ -1,5 +1,5 @@
 #pragma once
-// Modal message boxes without icons, owned by the active window of the program.
+// Modal message boxes without icons, owned by the program's active or foremost window.
 
 #include <string>
 

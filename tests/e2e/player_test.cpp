@@ -45,7 +45,7 @@ class Player : public testing::Test {
             return {};
         const test::MessageBoxSeen seen = test::readMessageBox(box);
         test::click(GetDlgItem(box, button));
-        test::waitUntil([&] { return !IsWindow(box); });
+        EXPECT_TRUE(test::waitUntil([&] { return !IsWindow(box); })) << "the box took no click";
         return seen;
     }
 
@@ -177,6 +177,25 @@ TEST_F(Player, SaveAskedTwiceAnsweredNoThenYesTwice) {
                   "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
                   "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
     }
+}
+
+// The boxes belong to the settings window even when a press arrives while the window is
+// not the active one, as when the window manager has just moved the focus: the window is
+// disabled behind the box and cannot cover it.
+TEST_F(Player, ABoxIsModalToTheWindowEvenWhenTheWindowIsNotActive) {
+    const test::SettingsWindow window = start();
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    test::bringToFront(other);
+    HWND save = window.control(L"Command1");
+    PostMessageW(save, WM_KEYDOWN, VK_SPACE, 0); // a press that does not activate the window
+    PostMessageW(save, WM_KEYUP, VK_SPACE, 0);
+    HWND box = run->waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), window.window());
+    EXPECT_FALSE(IsWindowEnabled(window.window()));
+    test::pressButton(box, IDNO);
+    DestroyWindow(other);
 }
 
 TEST_F(Player, ASaveThatCannotBeWrittenIsReportedNotDone) {
