@@ -1,8 +1,10 @@
 // Saving keys on real files: against the platform's own profile functions as the oracle,
-// over many generated files, and what happens when a step of the save cannot be done.
+// over the corpus of settings files, and what happens when a step of the save cannot be done.
 
+#include "locale/code_pages.h"
 #include "settings/profile_save.h"
 #include "tests/support/test_support.h"
+#include "tools/corpus/settings_corpus.h"
 
 #include <gtest/gtest.h>
 
@@ -19,89 +21,36 @@ const wchar_t* const kOurKeys[][2] = {{L"set", L"simple"},           {L"set", L"
                                       {L"constant", L"Game_Speed"},  {L"constant", L"SOUND_VOLUME"},
                                       {L"constant", L"MUSIC_VOLUME"}};
 
-// A settings file of varied form, from the generator's choices.
-class FileMaker {
-  public:
-    explicit FileMaker(unsigned seed) : random_(seed) {}
+// As the profile functions trim names and values.
+bool isBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
 
-    struct File {
-        std::string bytes;
-        bool canonical; // only "[section]" and "key=value" lines, each ended by CR LF
-        bool utf16;
-    };
+// A "[section]" or "key=value" line without blanks at its ends or around the "=".
+bool isCanonicalLine(const std::string& line) {
+    if (line.empty() || line.find_first_of(std::string("\r\n\0", 3)) != std::string::npos ||
+        isBlank(line.front()) || isBlank(line.back()))
+        return false;
+    if (line.front() == '[')
+        return line.back() == ']';
+    const std::size_t equals = line.find('=');
+    return equals != 0 && equals != std::string::npos && line.front() != ';' && !isBlank(line[equals - 1]) &&
+           (equals + 1 == line.size() || !isBlank(line[equals + 1]));
+}
 
-    File make() {
-        canonical_ = chance(3);
-        const bool utf16 = !canonical_ && chance(8);
-        std::wstring text;
-        if (!canonical_ && chance(5))
-            text += line(L"simple=9"); // before any section: not a key of [set]
-        for (int sections = pick(1, 5); sections > 0; --sections)
-            text += section();
-        if (!canonical_ && chance(4) && !text.empty())
-            text.pop_back(); // no last line end
-        return {utf16 ? utf16Bytes(text) : ansiBytes(text), canonical_, utf16};
+// A file that the profile functions rewrite exactly as a save does: canonical lines, each
+// ended by CR LF, in bytes that the ANSI code page reads and writes back unchanged.
+bool isCanonical(const std::string& bytes) {
+    if (!bytes.ends_with("\r\n") ||
+        encodeInCodePage(decodeFromCodePage(bytes, CP_ACP).value_or(L""), CP_ACP) != bytes)
+        return false;
+    for (std::size_t start = 0, end = 0; start < bytes.size(); start = end + 2) {
+        end = bytes.find("\r\n", start);
+        if (!isCanonicalLine(bytes.substr(start, end - start)))
+            return false;
     }
-
-  private:
-    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
-    bool chance(int oneIn) { return pick(1, oneIn) == 1; }
-    template <typename T, std::size_t N> T pickFrom(const T (&choices)[N]) {
-        return choices[static_cast<std::size_t>(pick(0, static_cast<int>(N) - 1))];
-    }
-
-    std::wstring line(const std::wstring& text) {
-        if (canonical_)
-            return text + L"\r\n";
-        return text + pickFrom({L"\r\n", L"\r\n", L"\n", L"\r"});
-    }
-
-    std::wstring name(const wchar_t* base) {
-        std::wstring text = base;
-        if (!canonical_ && chance(3))
-            for (wchar_t& c : text)
-                c = chance(2) ? static_cast<wchar_t>(towupper(c)) : static_cast<wchar_t>(towlower(c));
-        return text;
-    }
-
-    std::wstring section() {
-        const wchar_t* names[] = {L"set", L"constant", L"其他", L"game", L" set "};
-        const wchar_t* title = canonical_ ? pickFrom({L"set", L"constant", L"其他"}) : pickFrom(names);
-        std::wstring text = line(L"[" + name(title) + L"]");
-        for (int keys = pick(0, 6); keys > 0; --keys)
-            text += key(title);
-        return text;
-    }
-
-    std::wstring key(std::wstring_view section) {
-        if (!canonical_ && chance(6))
-            return line(pickFrom({L"; 注释 comment", L"", L"  ", L"# note", L"=orphan", L"novalue"}));
-        const std::wstring value = pickFrom({L"1", L"0", L"", L"127", L"\"2\"", L"中文 值", L"-65536"});
-        if (chance(3) || (section != L"set" && section != L"constant"))
-            return line(name(pickFrom({L"other", L"名字", L"Mode", L"path"})) + L"=" + value);
-        const auto& ours = kOurKeys[pick(section == L"set" ? 0 : 4, section == L"set" ? 3 : 6)];
-        const std::wstring equals = canonical_ ? L"=" : pickFrom({L"=", L"=", L" = ", L"\t=", L"= "});
-        return line(name(ours[1]) + equals + value);
-    }
-
-    static std::string ansiBytes(const std::wstring& text) {
-        std::string bytes(text.size() * 2, '\0');
-        bytes.resize(static_cast<std::size_t>(
-            WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                                static_cast<int>(bytes.size()), nullptr, nullptr)));
-        return bytes;
-    }
-
-    static std::string utf16Bytes(const std::wstring& text) {
-        std::string bytes = "\xFF\xFE";
-        for (const wchar_t c : text)
-            bytes += std::string{static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
-        return bytes;
-    }
-
-    std::mt19937 random_;
-    bool canonical_ = false;
-};
+    return true;
+}
 
 // A line that sets one of the seven keys (by its name, in any letter case), or that opens
 // one of their sections.
@@ -158,36 +107,45 @@ std::wstring readBack(const std::wstring& file, const ProfileKey& key) {
     return std::wstring(value, length);
 }
 
-TEST(ProfileSave, AgreesWithTheProfileFunctionsOnEveryGeneratedFile) {
+// Every file of the corpus saved with new values: each key then reads back as saved, every
+// other line is kept, and a canonical file ends exactly as the profile functions would have
+// left it. Only random bytes may make the save refuse, and then the file stays as it was.
+TEST(ProfileSave, AgreesWithTheProfileFunctionsOnEveryCorpusFile) {
     test::TempFolder folder;
     const std::wstring file = folder.file(L"qirmod.ini"), oracle = folder.file(L"oracle.ini");
-    FileMaker maker(20261207);
     std::mt19937 random(7);
-    int canonical = 0;
-    constexpr int kFiles = 600;
-    for (int n = 0; n < kFiles; ++n) {
-        const FileMaker::File made = maker.make();
+    int saves = 0, refused = 0, canonical = 0;
+    for (const corpus::Case& made : corpus::generate(20261207u)) {
+        if (made.folder)
+            continue;
+        const bool utf16 = made.bytes.starts_with("\xFF\xFE");
         test::writeFile(file, made.bytes);
         const std::vector<ProfileKey> keys = randomValues(random);
-        ASSERT_EQ(settings::saveProfileKeys(file, keys), DWORD(ERROR_SUCCESS)) << "file " << n << ":\n"
-                                                                               << made.bytes;
+        const DWORD result = settings::saveProfileKeys(file, keys);
         const std::string saved = test::readFile(file);
-        for (const ProfileKey& key : keys)
-            EXPECT_EQ(readBack(file, key), key.value) << "file " << n << ": " << key.key;
-        expectOnlyOurLinesChanged(made.bytes, saved, made.utf16);
-        if (made.canonical) {
+        if (result != ERROR_SUCCESS) { // the check after writing may not read random bytes back
+            ++refused;
+            EXPECT_EQ(made.name, "random bytes");
+            EXPECT_EQ(saved, made.bytes);
+        } else {
+            ++saves;
+            for (const ProfileKey& key : keys)
+                EXPECT_EQ(readBack(file, key), key.value) << key.key;
+            expectOnlyOurLinesChanged(made.bytes, saved, utf16);
+        }
+        if (result == ERROR_SUCCESS && isCanonical(made.bytes)) {
             ++canonical;
             test::writeFile(oracle, made.bytes);
             for (const ProfileKey& key : keys)
                 WritePrivateProfileStringW(key.section.c_str(), key.key.c_str(), key.value.c_str(),
                                            oracle.c_str());
-            EXPECT_EQ(saved, test::readFile(oracle)) << "file " << n;
+            EXPECT_EQ(saved, test::readFile(oracle));
         }
         if (HasFailure())
-            return ADD_FAILURE() << "first failing file:\n" << made.bytes;
+            return ADD_FAILURE() << "first failing file (" << made.name << "):\n" << made.bytes;
     }
-    std::printf("%d files saved, %d of them compared with the profile functions' own writes\n", kFiles,
-                canonical);
+    std::printf("%d files saved, %d compared with the profile functions' own writes, %d refused\n", saves,
+                canonical, refused);
 }
 
 class ProfileSaveFailure : public testing::Test {

@@ -1,6 +1,7 @@
 #include "tools/corpus/settings_corpus.h"
 
 #include <array>
+#include <cctype>
 #include <optional>
 #include <random>
 
@@ -79,9 +80,19 @@ void addValidFiles(std::vector<Case>& cases, std::mt19937& random) {
             {std::string("valid, line ends ") + std::to_string(i % 3), writer.validFile(lineEnd)});
     }
     for (int i = 0; i < 10; ++i) {
+        // The other section and its key are named in Chinese, in code-page-936 bytes.
         std::string text = std::string("; settings of the game\r\n\r\n") + writer.validFile() +
-                           "\r\n[other]\r\nname=value\r\n";
+                           "\r\n[\xC6\xE4\xCB\xFB]\r\n\xC3\xFB\xD7\xD6=\xD6\xD0\xCE\xC4 value\r\n";
         cases.push_back({"valid with comments and another section", text});
+        std::string shouted;
+        for (const char c : writer.validFile())
+            shouted += c == '='
+                           ? std::string(" = ")
+                           : std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
+        cases.push_back({"names in capitals, blanks around =", shouted});
+        cases.push_back({"a key before the first section", "simple=9\r\n" + writer.validFile()});
+        const std::string valid = writer.validFile();
+        cases.push_back({"no line end at the end", valid.substr(0, valid.size() - 2)});
     }
 }
 
