@@ -1,7 +1,7 @@
 // The program against the bad-input corpus: every case either loads and shows exactly
-// what the file holds, or shows the error box with the expected number and ends; no
-// case crashes, hangs or changes the file. What the file holds is read from outside,
-// through the platform's profile functions, with the settings rules applied here.
+// what the file holds, or shows the error box with the expected number, naming the file,
+// and ends; no case crashes, hangs or changes the file. What the file holds is read from
+// outside, through the platform's profile functions, with the settings rules applied here.
 
 #include "app/forms/application.h"
 #include "app/forms/form.h"
@@ -158,7 +158,8 @@ Result runCase(const corpus::Case& testCase) {
             Sleep(30);
             const std::wstring text = test::readMessageBox(box).text;
             test::pressButton(box, IDOK);
-            const bool expectedError = expected.error && text.rfind(errorLine(expected.error), 0) == 0;
+            const bool expectedError = expected.error && text.rfind(errorLine(expected.error), 0) == 0 &&
+                                       text.find(file) != std::wstring::npos;
             result = {expectedError ? Outcome::FailedAsExpected : Outcome::WentWrong, text};
             if (run.waitForExit(5000) != 1u)
                 result = {Outcome::WentWrong, L"no exit code 1 after the error box"};

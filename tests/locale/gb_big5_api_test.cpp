@@ -82,12 +82,6 @@ TEST_F(WithCharset, AnsiBytesToTextDecodesEachByteOnce) {
     EXPECT_EQ(gb_big5_api::ansiBytesToText("Label7"), L"Label7");
 }
 
-TEST_F(WithCharset, OnGbkEveryTextStaysAsItIs) {
-    use(L"GBK");
-    for (const wchar_t* text : {L"", L"运行游戏", L"繁體", L"Label7"})
-        EXPECT_EQ(localiseText(text), text);
-}
-
 TEST_F(WithCharset, AnEmptyCharsetIsNotGbk) {
     EXPECT_EQ(localiseText(L"简体"), L"簡體");
     use(L"gbk");

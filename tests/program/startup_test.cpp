@@ -13,10 +13,6 @@ namespace {
 
 constexpr const char* kSettings = test::kWorkedExample;
 
-int countWindows(DWORD processId, std::wstring_view title) {
-    return static_cast<int>(test::findWindows(processId, forms::kFormClass, title).size());
-}
-
 class Startup : public testing::Test {
   protected:
     void SetUp() override {
@@ -48,7 +44,7 @@ TEST_F(Startup, SplashShowsForAboutOneSecondThenExactlyOneSettingsWindow) {
     EXPECT_LE(waited, 1600u);
     test::pumpMessages(1500);
     EXPECT_FALSE(IsWindow(splash));
-    EXPECT_EQ(countWindows(run->processId(), forms::kProgramTitle), 1);
+    EXPECT_EQ(test::findWindows(run->processId(), forms::kFormClass, forms::kProgramTitle).size(), 1u);
 }
 
 TEST_F(Startup, ClosingTheSplashHandsOverAtOnceAndOnlyOnce) {
@@ -61,7 +57,7 @@ TEST_F(Startup, ClosingTheSplashHandsOverAtOnceAndOnlyOnce) {
     ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
     EXPECT_LT(GetTickCount() - closed, 600u);
     test::pumpMessages(1500); // past the timer's second: it died with the splash
-    EXPECT_EQ(countWindows(run->processId(), forms::kProgramTitle), 1);
+    EXPECT_EQ(test::findWindows(run->processId(), forms::kFormClass, forms::kProgramTitle).size(), 1u);
 }
 
 TEST(Startup_Error, AnErrorEscapingAHandlerShowsTheBoxAndEndsTheProcess) {

@@ -44,6 +44,8 @@ TEST(IniText, PlacesEachKeyWhereTheProfileFunctionsFindItAndKeepsEveryOtherByte)
          "[set]\nx=1\r\ny=2\rsimple=1\n"},
         {"no last line end, before or after", "[set]\r\nx=1", kSimple1, "[set]\r\nx=1\r\nsimple=1"},
         {"a key without =", "[set]\r\nsimple\r\n", kSimple1, "[set]\r\nsimple=1\r\n"},
+        {"a key keeps its place, spelling and blanks", "[set]\r\n Simple = 0\r\nx=1\r\n", kSimple1,
+         "[set]\r\n Simple = 1\r\nx=1\r\n"},
         {"keys before the first section, comments and an unclosed header are other keys",
          "simple=0\r\n[set\r\n[set]\r\n;simple=0\r\n", kSimple1,
          "simple=0\r\n[set\r\n[set]\r\n;simple=0\r\nsimple=1\r\n"},

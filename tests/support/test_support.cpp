@@ -4,11 +4,9 @@
 
 #include <windows.h>
 
-#include <shellapi.h>
-
+#include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <sstream>
 #include <stdexcept>
 
 namespace test {
@@ -50,45 +48,27 @@ bool isIcon(HWND child) {
 
 } // namespace
 
-TempFolder::TempFolder(std::wstring_view nameHint) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + uniqueName(nameHint);
-    if (!CreateDirectoryW(path_.c_str(), nullptr))
-        throw std::runtime_error("cannot create a temporary folder");
+TempFolder::TempFolder(std::wstring_view nameHint)
+    : path_((std::filesystem::temp_directory_path() / uniqueName(nameHint)).wstring()) {
+    if (!std::filesystem::create_directory(path_))
+        throw std::runtime_error("a temporary folder of that name exists");
 }
 
 TempFolder::~TempFolder() {
-    std::wstring from = path_ + L'\0'; // double-NUL-terminated list
-    SHFILEOPSTRUCTW operation{};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 std::string readFile(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+    std::ifstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file)
         throw std::runtime_error("cannot read a file");
-    std::string bytes;
-    char buffer[65536];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 void writeFile(const std::wstring& path, std::string_view bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    const bool ok = file != INVALID_HANDLE_VALUE &&
-                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    if (file != INVALID_HANDLE_VALUE)
-        CloseHandle(file);
-    if (!ok)
+    std::ofstream file(std::filesystem::path(path), std::ios::binary);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
         throw std::runtime_error("cannot write a file");
 }
 
@@ -146,8 +126,6 @@ std::wstring windowText(HWND window) {
 
 MessageBoxSeen readMessageBox(HWND box) {
     MessageBoxSeen seen;
-    seen.window = box;
-    seen.title = windowText(box);
     if (HWND text = GetDlgItem(box, 0xFFFF))
         seen.text = windowText(text);
     for (int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO}) {

@@ -54,8 +54,6 @@ std::wstring windowText(HWND window);
 
 // What a message box showed.
 struct MessageBoxSeen {
-    HWND window = nullptr;
-    std::wstring title;
     std::wstring text;
     std::vector<int> buttons; // control ids: IDOK, IDYES, IDNO ...
     int defaultButton = 0;

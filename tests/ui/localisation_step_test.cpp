@@ -78,14 +78,6 @@ TEST_F(Localisation, EachTypeOfTheTableHasExactlyItsTextsConverted) {
     }
 }
 
-TEST_F(Localisation, OnGbkTextsAreWrittenBackUnchanged) {
-    gb_big5_api::SystemCharset = L"GBK";
-    FakeControl control(L"Frame", log);
-    control.properties[L"Caption"] = L"";
-    gb_big5_api::localiseControl(control);
-    EXPECT_EQ(log, (std::vector<std::wstring>{L"get Caption", L"set Caption="}));
-}
-
 TEST_F(Localisation, AnErrorStopsThePassAtThatControlAndKeepsWhatWasWritten) {
     NotingCollection collection;
     for (int i = 0; i < 3; ++i)
