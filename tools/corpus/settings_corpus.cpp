@@ -84,12 +84,12 @@ void addValidFiles(std::vector<Case>& cases, std::mt19937& random) {
         std::string text = std::string("; settings of the game\r\n\r\n") + writer.validFile() +
                            "\r\n[\xC6\xE4\xCB\xFB]\r\n\xC3\xFB\xD7\xD6=\xD6\xD0\xCE\xC4 value\r\n";
         cases.push_back({"valid with comments and another section", text});
-        std::string shouted;
-        for (const char c : writer.validFile())
-            shouted += c == '='
-                           ? std::string(" = ")
-                           : std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
-        cases.push_back({"names in capitals, blanks around =", shouted});
+        std::string spaced; // "[ SET ]", "SIMPLE = 1"
+        for (const char c : writer.validFile()) {
+            const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            spaced += c == '=' ? " = " : c == '[' ? "[ " : c == ']' ? " ]" : std::string(1, upper);
+        }
+        cases.push_back({"names in capitals, blanks inside [] and around =", spaced});
         cases.push_back({"a key before the first section", "simple=9\r\n" + writer.validFile()});
         const std::string valid = writer.validFile();
         cases.push_back({"no line end at the end", valid.substr(0, valid.size() - 2)});
