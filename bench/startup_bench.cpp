@@ -110,13 +110,6 @@ double saveMilliseconds(const std::wstring& file, const std::string& content) {
     return median(times);
 }
 
-std::string oneMegabyteSettings() {
-    std::string text = "[game]\r\n";
-    for (int n = 0; text.size() < (1 << 20); ++n)
-        text += "item" + std::to_string(n) + "=" + std::to_string(n * 7919) + "\r\n";
-    return text + test::kWorkedExample;
-}
-
 const char* verdict(bool met) {
     return met ? "met" : "NOT met";
 }
@@ -147,7 +140,7 @@ int main(int argc, char** argv) {
     }
     const LoadTimes load = loadMilliseconds(game.file(L"qirmod.ini"));
     const double save = saveMilliseconds(game.file(L"saved.ini"), test::kWorkedExample);
-    const double saveLarge = saveMilliseconds(game.file(L"saved.ini"), oneMegabyteSettings());
+    const double saveLarge = saveMilliseconds(game.file(L"saved.ini"), test::settingsFileOfSize(1 << 20));
     WIN32_FILE_ATTRIBUTE_DATA attributes{};
     GetFileAttributesExW(program.c_str(), GetFileExInfoStandard, &attributes);
     const double sizeKiB = attributes.nFileSizeLow / 1024.0;

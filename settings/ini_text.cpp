@@ -23,17 +23,17 @@ template <typename Char> std::basic_string_view<Char> trimmed(std::basic_string_
     return text;
 }
 
-bool sameName(std::wstring_view a, std::wstring_view b) {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
 bool isAscii(std::string_view bytes) {
     return std::all_of(bytes.begin(), bytes.end(),
                        [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 } // namespace
+
+bool sameName(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
+}
 
 IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
     mark_ = bytes.substr(0, encoding_.markLength);

@@ -12,6 +12,9 @@
 
 namespace settings {
 
+// Whether two section or key names are one to the profile functions: letter case ignored.
+bool sameName(std::wstring_view a, std::wstring_view b);
+
 class IniText {
   public:
     // The file's bytes; a file that does not exist is empty.

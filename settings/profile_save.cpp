@@ -68,9 +68,7 @@ std::vector<std::wstring> sectionEntries(const std::wstring& file, const std::ws
 std::optional<std::wstring> valueOf(const std::vector<std::wstring>& entries, const std::wstring& key) {
     for (const std::wstring& entry : entries)
         if (const std::size_t equals = entry.find(L'=');
-            equals != std::wstring::npos &&
-            CompareStringOrdinal(entry.c_str(), static_cast<int>(equals), key.c_str(),
-                                 static_cast<int>(key.size()), TRUE) == CSTR_EQUAL)
+            equals != std::wstring::npos && sameName(std::wstring_view(entry).substr(0, equals), key))
             return entry.substr(equals + 1);
     return std::nullopt;
 }

@@ -17,18 +17,6 @@
 
 namespace {
 
-// A settings file of exactly the size, the seven keys last after other game data; the
-// bare seven keys for a size of 0.
-std::string settingsFileOfSize(std::size_t size) {
-    if (size == 0)
-        return test::kWorkedExample;
-    const std::size_t room = size - std::strlen(test::kWorkedExample) - 3; // for ";" and a line end
-    std::string text = "[game]\r\n";
-    for (int n = 0; text.size() + 40 < room; ++n)
-        text += "item" + std::to_string(n) + "=\xCE\xEF\xC6\xB7 " + std::to_string(n * 7919) + "\r\n";
-    return text + ";" + std::string(room - text.size(), '-') + "\r\n" + test::kWorkedExample;
-}
-
 // The worked example with every option group changed, as the tests below change it.
 constexpr char kChanged[] = "[set]\r\nsimple=0\r\nfullscreen=1\r\neffect=0\r\nBattleMode=0\r\n"
                             "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
@@ -80,7 +68,7 @@ TEST_P(FullDisk, TheSaveIsReportedAsFailedAndTheFileIsUnchanged) {
     if (folder.empty())
         GTEST_SKIP() << "no small file system was mounted (mounting a tmpfs needs root)";
     const std::wstring ini = folder + L"\\qirmod.ini";
-    const std::string before = settingsFileOfSize(GetParam().fileSize);
+    const std::string before = test::settingsFileOfSize(GetParam().fileSize);
     test::writeFile(ini, before);
     test::ProgramRun run(test::installProgram(folder, true), L"", folder);
     const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000));
@@ -128,7 +116,7 @@ void saveUntil(const test::ProgramRun& run, const test::SettingsWindow& window, 
 TEST(KilledMidSave, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
     test::TempFolder game(L"killed");
     const std::wstring ini = game.file(L"qirmod.ini");
-    const std::string before = settingsFileOfSize(1 << 20);
+    const std::string before = test::settingsFileOfSize(1 << 20);
     const std::string after = before.substr(0, before.size() - std::strlen(test::kWorkedExample)) + kChanged;
     const std::wstring program = test::installProgram(game.path());
     std::mt19937 random(20261207);

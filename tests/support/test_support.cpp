@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -70,6 +71,16 @@ void writeFile(const std::wstring& path, std::string_view bytes) {
     std::ofstream file(std::filesystem::path(path), std::ios::binary);
     if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush())
         throw std::runtime_error("cannot write a file");
+}
+
+std::string settingsFileOfSize(std::size_t size) {
+    if (size == 0)
+        return kWorkedExample;
+    const std::size_t room = size - std::strlen(kWorkedExample) - 3; // for ";" and a line end
+    std::string text = "[game]\r\n";
+    for (int n = 0; text.size() + 40 < room; ++n)
+        text += "item" + std::to_string(n) + "=\xCE\xEF\xC6\xB7 " + std::to_string(n * 7919) + "\r\n";
+    return text + ";" + std::string(room - text.size(), '-') + "\r\n" + kWorkedExample;
 }
 
 bool fileExists(const std::wstring& path) {

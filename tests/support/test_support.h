@@ -34,6 +34,10 @@ class TempFolder {
     std::wstring path_;
 };
 
+// A settings file of exactly the size, the seven keys last after other game data; the
+// bare seven keys for a size of 0.
+std::string settingsFileOfSize(std::size_t size);
+
 std::string readFile(const std::wstring& path);
 void writeFile(const std::wstring& path, std::string_view bytes);
 bool fileExists(const std::wstring& path);
