@@ -6,8 +6,13 @@ set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Executables built here run under Wine (32-bit ones through wine32:i386).
-find_program(WINE_PROGRAM wine)
-if(WINE_PROGRAM)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_PROGRAM})
+# Executables built here run under Wine's loader for their architecture. The script
+# chooses and checks the loader each time it runs, so a build folder configured on one
+# machine still runs its tests on another, or says why it cannot.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL x86_64)
+  set(WINE_ARCH x64)
+else()
+  set(WINE_ARCH x86)
 endif()
+cmake_path(SET wine_script NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../tools/wine.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${wine_script} ${WINE_ARCH})

@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/ from the demo game folder, on a virtual desktop with a
-# window manager:   tools/screenshots.sh   (after a build of the mingw-x86 preset)
+# window manager:   tools/screenshots.sh   (after a build of the mingw-x86 preset, or of
+# mingw-x64 on a machine that cannot run 32-bit programs)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [[ -n "${TROVANE_VIRTUAL_DESKTOP:-}" ]] || exec tools/virtual-desktop.sh "$0" "$@"
-demo="$PWD/build/mingw-x86/demo"
+preset="$(tools/wine.sh player-preset "the screenshots show the 64-bit program.")"
+demo="$PWD/build/$preset/demo"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 shoot() { # DPI PREFIX_LOCALE LANG NAME [splash]
   export WINEPREFIX="$PWD/build/wine-shots-$1-${2%%.*}"
-  tools/wine-prefix.sh "$WINEPREFIX" "$1" "$2"
-  LANG="$3" LC_ALL="$3" wine "$demo/Trovane_Config.exe" >/dev/null 2>&1 </dev/null &
+  tools/wine-prefix.sh "${preset#mingw-}" "$WINEPREFIX" "$1" "$2"
+  LANG="$3" LC_ALL="$3" tools/wine.sh "${preset#mingw-}" "$demo/Trovane_Config.exe" >/dev/null 2>&1 </dev/null &
   local program=$!
   if [[ -n "${5:-}" ]]; then
     sleep 0.3

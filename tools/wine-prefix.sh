@@ -1,20 +1,23 @@
 #!/usr/bin/env bash
 # Prepares a Wine prefix for the demo and the tests, and leaves its wineserver running.
-#   tools/wine-prefix.sh PREFIX [DPI] [LOCALE]
+#   tools/wine-prefix.sh x64|x86 PREFIX [DPI] [LOCALE]
+# The architecture is that of the build whose programs run in it (see tools/wine.sh).
 # LOCALE is the system locale the prefix is made under (zh_CN.UTF-8 by default): Wine
 # chooses the prefix's fonts by it, as a player's prefix gets them from the desktop's.
 # Wine's background processes keep the standard handles of whoever starts them first,
 # so everything here writes to /dev/null; later programs find the prefix booted.
 set -euo pipefail
-export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-dpi="${2:-96}"
-export LANG="${3:-zh_CN.UTF-8}" LC_ALL="${3:-zh_CN.UTF-8}"
+wine=("$(dirname "$0")/wine.sh" "$1")
+export WINEPREFIX="$2" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+dpi="${3:-96}"
+export LANG="${4:-zh_CN.UTF-8}" LC_ALL="${4:-zh_CN.UTF-8}"
+"${wine[@]}" --version >/dev/null # fails, and says why, where this build cannot run
 mkdir -p "$WINEPREFIX"
 quiet() { "$@" >/dev/null 2>&1 </dev/null; }
 quiet wineserver -p || true # a server already running is fine
 # Initialising again would put Wine's defaults back over the settings below.
-[[ -f "$WINEPREFIX/system.reg" ]] || quiet wineboot -i
-reg() { quiet wine reg "$@" /f || true; }
+[[ -f "$WINEPREFIX/system.reg" ]] || quiet "${wine[@]}" wineboot -i
+reg() { quiet "${wine[@]}" reg "$@" /f || true; }
 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 reg add 'HKCC\Software\Fonts' /v LogPixels /t REG_DWORD /d "$dpi"
 # A program that crashes ends at once instead of waiting in the debugger.
@@ -24,4 +27,4 @@ reg delete 'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebu
 quiet wineserver -k || true
 quiet wineserver -w || true
 quiet wineserver -p || true
-quiet wineboot
+quiet "${wine[@]}" wineboot
