@@ -1,9 +1,12 @@
 // Program entry: the splash window is the start-up window; the settings window that it
-// hands over to keeps the program running until it is closed.
+// hands over to keeps the program running until it is closed. `/play` starts the game
+// instead, as the run button does after saving, and ends.
 
+#include "app/command_line.h"
 #include "app/forms/application.h"
 #include "app/forms/form.h"
 #include "app/trovane_main.h"
+#include "ui/game_launch.h"
 
 #include <objbase.h>
 #include <windows.h>
@@ -23,6 +26,10 @@ void restrictDllSearchToSystem() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     restrictDllSearchToSystem();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    if (asksToPlay(GetCommandLineW())) {
+        forms::runEvent(launchGame);
+        return 0;
+    }
     forms::runEvent([] { forms::defaultInstance<Trovane_Main>().show(); });
     return forms::runMessageLoop();
 }

@@ -17,7 +17,8 @@ const forms::FormSpec form{.caption = forms::kProgramTitle,
                            .border = forms::BorderStyle::FixedSingle,
                            .clientWidth = 5460,
                            .clientHeight = 5985,
-                           .icon = IDI_TROVANE_CONFIG};
+                           .icon = IDI_TROVANE_CONFIG,
+                           .gamepadStart = L"Command2"};
 
 // Rows later in the table lie in front: Frame6 before Frame5, Option4(2) before Option4(1).
 // clang-format off

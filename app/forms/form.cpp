@@ -5,6 +5,7 @@
 #include "app/forms/dpi.h"
 #include "app/forms/form_font.h"
 #include "app/forms/frame.h"
+#include "app/forms/gamepad.h"
 #include "app/forms/hscrollbar.h"
 #include "app/forms/image.h"
 #include "app/forms/label.h"
@@ -96,6 +97,8 @@ void Form::show() {
     UpdateWindow(hwnd_);
     if (lastFocus_)
         SetFocus(lastFocus_);
+    if (!spec_.gamepadStart.empty())
+        gamepad::start();
 }
 
 void Form::unload() {

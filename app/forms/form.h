@@ -5,6 +5,7 @@
 #include "app/forms/control.h"
 #include "app/forms/control_array.h"
 #include "app/forms/control_collection.h"
+#include "app/forms/gamepad_mapping.h"
 #include "app/forms/layout.h"
 #include "app/forms/tooltips.h"
 
@@ -59,6 +60,8 @@ class Form : public ControlCollection {
 
     // Keyboard navigation of the form that a key message is for; true when handled.
     static bool preTranslate(const MSG& message);
+    // Acts on a pad's action for the form that is the window, if it takes the pad.
+    static void padAction(HWND window, PadAction action);
     // Hands a control's notification (WM_COMMAND, WM_HSCROLL) to the control; true when handled.
     static bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -97,6 +100,12 @@ class Form : public ControlCollection {
     FormControl* initialFocus() const;
     void moveFocusByTab(bool backward);
     void moveWithinGroup(OptionButton& from, int step);
+    void showFocusCue();
+
+    // The pad (form_gamepad.cpp).
+    void onPadAction(PadAction action);
+    void padMove(FormControl* focused, PadAction direction);
+    FormControl* nearestStop(const FormControl& from, PadAction direction) const;
 
     const FormSpec& spec_;
     std::vector<std::unique_ptr<FormControl>> controls_;

@@ -2,7 +2,8 @@
 // order, an option group being one stop on its selected button; arrow keys move the
 // selection within an option group; Enter presses the focused command button. The form
 // does this itself rather than through IsDialogMessage, whose handling of radio-button
-// groups differs between Windows and Wine.
+// groups differs between Windows and Wine. The first such key shows the focus cue, which
+// Windows hides until the keyboard is used.
 
 #include "app/forms/application.h"
 #include "app/forms/command_button.h"
@@ -17,11 +18,6 @@ namespace {
 
 bool keyDown(int key) {
     return (GetKeyState(key) & 0x8000) != 0;
-}
-
-bool sameGroup(const FormControl* a, const FormControl* b) {
-    return dynamic_cast<const OptionButton*>(a) && dynamic_cast<const OptionButton*>(b) &&
-           a->spec().container == b->spec().container;
 }
 
 } // namespace
@@ -39,6 +35,7 @@ bool Form::handleKey(WPARAM key) {
     case VK_TAB:
         if (keyDown(VK_CONTROL) || keyDown(VK_MENU))
             return false;
+        showFocusCue();
         moveFocusByTab(keyDown(VK_SHIFT));
         return true;
     case VK_LEFT:
@@ -46,6 +43,7 @@ bool Form::handleKey(WPARAM key) {
     case VK_RIGHT:
     case VK_DOWN:
         if (auto* option = dynamic_cast<OptionButton*>(focused)) {
+            showFocusCue();
             moveWithinGroup(*option, key == VK_RIGHT || key == VK_DOWN ? 1 : -1);
             return true;
         }
@@ -76,7 +74,7 @@ std::vector<FormControl*> Form::tabStops() const {
                      [](auto* a, auto* b) { return a->spec().tabIndex < b->spec().tabIndex; });
     std::vector<FormControl*> stops;
     for (FormControl* control : focusable)
-        if (std::none_of(stops.begin(), stops.end(), [&](auto* stop) { return sameGroup(stop, control); }))
+        if (std::none_of(stops.begin(), stops.end(), [&](auto* stop) { return inSameGroup(stop, control); }))
             stops.push_back(control);
     return stops;
 }
@@ -102,7 +100,7 @@ void Form::moveFocusByTab(bool backward) {
         return;
     FormControl* focused = focusedControl();
     const auto at = std::find_if(stops.begin(), stops.end(),
-                                 [&](auto* stop) { return stop == focused || sameGroup(stop, focused); });
+                                 [&](auto* stop) { return stop == focused || inSameGroup(stop, focused); });
     const auto count = static_cast<std::ptrdiff_t>(stops.size());
     std::ptrdiff_t next = 0;
     if (at != stops.end())
@@ -123,6 +121,10 @@ void Form::moveWithinGroup(OptionButton& from, int step) {
     OptionButton* next = members[static_cast<std::size_t>(((at - members.begin()) + step + count) % count)];
     SetFocus(next->hwnd());
     runEvent([next] { next->setValue(true); });
+}
+
+void Form::showFocusCue() {
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
 }
 
 } // namespace forms

@@ -21,13 +21,13 @@ void HScrollBar::setValue(std::int16_t value) {
 void HScrollBar::onScroll(WORD request) {
     switch (request) {
     case SB_LINELEFT:
-        return stepTo(value_ - kSmallChange);
+        return stepBy(-kSmallChange);
     case SB_LINERIGHT:
-        return stepTo(value_ + kSmallChange);
+        return stepBy(kSmallChange);
     case SB_PAGELEFT:
-        return stepTo(value_ - kLargeChange);
+        return stepBy(-kLargeChange);
     case SB_PAGERIGHT:
-        return stepTo(value_ + kLargeChange);
+        return stepBy(kLargeChange);
     case SB_LEFT:
         return stepTo(min());
     case SB_RIGHT:

@@ -20,6 +20,9 @@ class HScrollBar : public FormControl {
     // Error 380 outside Min..Max; raises the change event when the value differs.
     void setValue(std::int16_t value);
 
+    // Moves the value by a step, within Min..Max, as the arrows and the track do.
+    void stepBy(int delta) { stepTo(value_ + delta); }
+
     void onChange(std::function<void()> handler) { change_ = std::move(handler); }
 
     bool canTakeFocus() const override { return true; }

@@ -48,6 +48,8 @@ struct FormSpec {
     int clientWidth = 0; // twips
     int clientHeight = 0;
     int icon = 0; // resource id; 0 for none
+    // The command button that a pad's Start presses; a form without one ignores the pad.
+    std::wstring_view gamepadStart;
 };
 
 } // namespace forms

@@ -31,4 +31,9 @@ void OptionButton::showValue() const {
         SendMessageW(hwnd(), BM_SETCHECK, value_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
+bool inSameGroup(const FormControl* a, const FormControl* b) {
+    return dynamic_cast<const OptionButton*>(a) && dynamic_cast<const OptionButton*>(b) &&
+           a->spec().container == b->spec().container;
+}
+
 } // namespace forms

@@ -27,4 +27,7 @@ class OptionButton : public CaptionedControl {
     bool value_ = false;
 };
 
+// Whether two controls are option buttons of one group.
+bool inSameGroup(const FormControl* a, const FormControl* b);
+
 } // namespace forms

@@ -1,0 +1,130 @@
+// The real program worked with a pad only: the prefix's stand-in XInput DLL plays back a
+// script of pad states, one state for a number of the program's readings.
+
+#include "app/forms/application.h"
+#include "app/forms/form.h"
+#include "tests/support/player.h"
+#include "tests/support/program_run.h"
+#include "tests/support/settings_window.h"
+#include "tests/support/test_support.h"
+#include "ui/trovane_config.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+// A press: held for 3 readings, then released for 3. The script begins with the pad at
+// rest while the window appears and the test looks at it.
+constexpr char kAtRest[] = "40\n";
+constexpr char kUp[] = "3 up\n3\n";
+constexpr char kStickUp[] = "3 ly=30000\n3\n";
+constexpr char kDown[] = "3 down\n3\n";
+constexpr char kStickDown[] = "3 ly=-30000\n3\n";
+constexpr char kRight[] = "3 right\n3\n";
+constexpr char kLeft[] = "3 left\n3\n";
+
+std::string repeated(const char* press, int times) {
+    std::string script;
+    for (int i = 0; i < times; ++i)
+        script += press;
+    return script;
+}
+
+class Gamepad : public testing::Test {
+  protected:
+    // Starts the program with the pad playing the script, and waits for the settings window.
+    test::SettingsWindow start(const std::string& script) {
+        run.reset(); // a run before it ends first
+        test::writeFile(iniFile(), test::kWorkedExample);
+        test::writeFile(scriptFile(), script);
+        SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", scriptFile().c_str());
+        run = std::make_unique<test::ProgramRun>(test::installProgram(game.path(), true), L"", game.path());
+        SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", nullptr);
+        HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+        EXPECT_TRUE(window);
+        return test::SettingsWindow(window);
+    }
+    std::wstring iniFile() const { return game.file(L"qirmod.ini"); }
+    std::wstring scriptFile() const { return scripts.file(L"pad.txt"); }
+    int gameStarts() const {
+        const std::wstring log = game.file(L"qir_trovane.log");
+        if (!test::fileExists(log))
+            return 0;
+        const std::string text = test::readFile(log);
+        int starts = 0;
+        for (auto at = text.find("---"); at != std::string::npos; at = text.find("---", at + 1))
+            ++starts;
+        return starts;
+    }
+
+    test::TempFolder game{L"游戏"};
+    test::TempFolder scripts{L"pad"};
+    std::unique_ptr<test::ProgramRun> run;
+};
+
+// From the save button: up to the music volume, 3 to the right; up by the battle mode and
+// the effects to full screen, switched; down to the game speed, RB; then Start.
+TEST_F(Gamepad, NavigatesChangesSavesAndStartsTheGame) {
+    const std::string script = kAtRest + repeated(kUp, 2) + kStickUp + repeated(kRight, 3) +
+                               repeated(kUp, 2) + kStickUp + kRight + repeated(kDown, 4) + kStickDown +
+                               "3 rb\n3\n3 start\n";
+    const test::SettingsWindow window = start(script);
+    SendMessageW(window.window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    ASSERT_TRUE(test::waitUntil([&] { return gameStarts() == 1; }, 15000));
+    EXPECT_EQ(test::readFile(iniFile()),
+              "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
+              "[constant]\r\nGame_Speed=60\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=3\r\n");
+    EXPECT_EQ(window.text(L"Label7"), L"3");
+    EXPECT_EQ(window.text(L"Label9"), L"60");
+    EXPECT_EQ(test::focusOf(window.window()), window.control(L"HScroll3"));
+    EXPECT_EQ(SendMessageW(window.window(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0) << "the focus shows";
+    test::pumpMessages(500);
+    EXPECT_EQ(gameStarts(), 1);
+    EXPECT_TRUE(IsWindowVisible(window.window()));
+}
+
+// To the save button's confirm box: B answers No. Then No by moving to it, then Yes, and
+// B closes "Done". The game speed went down by 10 on the way, with LB.
+TEST_F(Gamepad, AnswersTheBoxesWithTheirButtonsAndB) {
+    const std::string lowered = std::string(kAtRest) + kUp + "3 lb\n3\n" + kDown + kRight;
+    const test::SettingsWindow window = start(lowered + "3 a\n10\n3 b\n10\n");
+    ASSERT_TRUE(test::waitUntil([&] { return window.text(L"Label9") == L"40"; }, 10000));
+    test::pumpMessages(1000);
+    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kConfirmTitle));
+    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kSaveTitle));
+    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample) << "B said No";
+
+    const test::SettingsWindow again =
+        start(lowered + "3 a\n10\n" + kRight + "3 a\n10\n" + "3 a\n10\n" + kRight + kLeft + "3 a\n10\n3 b\n");
+    ASSERT_TRUE(test::waitUntil([&] { return test::readFile(iniFile()) != test::kWorkedExample; }, 15000));
+    EXPECT_EQ(test::readFile(iniFile()),
+              "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
+              "[constant]\r\nGame_Speed=40\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
+    EXPECT_TRUE(test::waitUntil(
+        [&] { return !test::findWindow(run->processId(), test::kMessageBoxClass, kSaveTitle); }, 5000))
+        << "B closed Done";
+    EXPECT_TRUE(IsWindowVisible(again.window()));
+}
+
+// Back closes the window without saving, but only once the window is in front again.
+TEST_F(Gamepad, DoesNothingBehindAnotherWindowAndBackClosesWithoutSaving) {
+    const test::SettingsWindow window = start("150\n3 back\n");
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, nullptr, nullptr);
+    test::bringToFront(other);
+    ASSERT_EQ(GetForegroundWindow(), other);
+    for (int waited = 0; waited < 4000; waited += 100) { // 250 readings' time, were the pad read
+        test::pumpMessages(100);
+        if (GetForegroundWindow() != other) // a window manager may hand the focus back after a while
+            test::bringToFront(other);
+    }
+    EXPECT_FALSE(run->waitForExit(0)) << "the pad acted while another window was in front";
+    test::bringToFront(window.window());
+    EXPECT_EQ(run->waitForExit(10000), std::optional<DWORD>(0));
+    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample);
+    DestroyWindow(other);
+}
+
+} // namespace
