@@ -2,6 +2,8 @@
 
 #include "app/forms/control.h"
 
+#include <oleacc.h>
+
 #include <functional>
 
 namespace forms {
@@ -19,6 +21,9 @@ class CommandButton : public CaptionedControl {
     }
 
     bool canTakeFocus() const override { return true; }
+    AccessibleFacts accessibleFacts() const override {
+        return {.role = ROLE_SYSTEM_PUSHBUTTON, .name = caption()};
+    }
     void onCommand(WORD notification) override {
         if (notification == BN_CLICKED)
             click();

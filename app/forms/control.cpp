@@ -28,8 +28,18 @@ void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
         throw Error(static_cast<std::int32_t>(GetLastError()),
                     L"Cannot create control " + std::wstring(name()));
     attachObject(hwnd_, this);
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
     initialise();
     relayout(dpi, font);
+}
+
+// The control's window class does everything but answer assistive software.
+LRESULT CALLBACK FormControl::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT)
+        if (const LRESULT object = accessibleObjectResult(window, wParam))
+            return object;
+    const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
+    return CallWindowProcW(classProcedure, window, message, wParam, lParam);
 }
 
 void FormControl::relayout(UINT dpi, HFONT font) {

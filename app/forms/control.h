@@ -2,6 +2,7 @@
 // Controls of a form. `Control` is what the window's control collection hands out:
 // a type name and properties by name. `FormControl` is a control built from a layout row.
 
+#include "app/forms/accessible.h"
 #include "app/forms/layout.h"
 
 #include <windows.h>
@@ -48,6 +49,8 @@ class FormControl : public Control {
     void destroyed();
 
     virtual bool canTakeFocus() const { return false; }
+    // What assistive software reads of the control; by default the standard object's.
+    virtual AccessibleFacts accessibleFacts() const { return {}; }
     virtual void onCommand(WORD /*notification*/) {}
     virtual void onScroll(WORD /*request*/) {}
 
@@ -58,6 +61,8 @@ class FormControl : public Control {
     virtual void initialise() {}
 
   private:
+    static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
     Form& form_;
     const ControlSpec& spec_;
     HWND hwnd_ = nullptr;

@@ -121,6 +121,19 @@ Control& Form::controls(int index) const {
     return *controls_[static_cast<std::size_t>(index)];
 }
 
+std::wstring Form::captionOf(std::wstring_view name) const {
+    const auto* captioned = dynamic_cast<const CaptionedControl*>(findControl(name, kNotAnArray));
+    return captioned ? captioned->caption() : std::wstring();
+}
+
+std::wstring Form::labelCaptionIn(std::wstring_view container) const {
+    for (const auto& candidate : controls_)
+        if (const auto* label = dynamic_cast<const Label*>(candidate.get());
+            label && label->spec().container == container)
+            return label->caption();
+    return {};
+}
+
 std::vector<OptionButton*> Form::optionGroup(std::wstring_view container) const {
     std::vector<OptionButton*> group;
     for (const auto& candidate : controls_)

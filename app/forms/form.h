@@ -54,6 +54,10 @@ class Form : public ControlCollection {
     // The face of the controls' font; empty for the system's message font.
     const std::wstring& fontFace() const { return fontFace_; }
 
+    // The caption of a control by name, or empty; and that of the label inside a container.
+    std::wstring captionOf(std::wstring_view name) const;
+    std::wstring labelCaptionIn(std::wstring_view container) const;
+
     // The option buttons of one container (a frame's name, or empty for the window).
     std::vector<OptionButton*> optionGroup(std::wstring_view container) const;
     ToolTips& toolTips() { return *toolTips_; }

@@ -1,6 +1,9 @@
 #include "app/forms/hscrollbar.h"
 
 #include "app/forms/error.h"
+#include "app/forms/form.h"
+
+#include <oleacc.h>
 
 #include <algorithm>
 
@@ -16,6 +19,8 @@ void HScrollBar::setValue(std::int16_t value) {
         SetScrollPos(hwnd(), SB_CTL, value_, TRUE);
     if (change_)
         change_();
+    if (hwnd()) // assistive software reads the new value, which the change handler has shown
+        NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 void HScrollBar::onScroll(WORD request) {
@@ -37,6 +42,12 @@ void HScrollBar::onScroll(WORD request) {
     default: // SB_THUMBTRACK moves only the thumb; SB_ENDSCROLL ends a request
         return;
     }
+}
+
+AccessibleFacts HScrollBar::accessibleFacts() const {
+    return {.role = ROLE_SYSTEM_SCROLLBAR,
+            .name = form().captionOf(spec().labelledBy),
+            .value = form().captionOf(spec().valueLabel)};
 }
 
 void HScrollBar::initialise() {

@@ -26,6 +26,8 @@ class HScrollBar : public FormControl {
     void onChange(std::function<void()> handler) { change_ = std::move(handler); }
 
     bool canTakeFocus() const override { return true; }
+    // Named by its row's label, with the number that its value label shows.
+    AccessibleFacts accessibleFacts() const override;
     void onScroll(WORD request) override;
 
   protected:

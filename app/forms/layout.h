@@ -38,6 +38,10 @@ struct ControlSpec {
     bool visible = true;
     int picture = 0;  // images: resource id of the JPEG
     int interval = 0; // timers: milliseconds
+    // For assistive software: the label that names the control, and the label that shows
+    // its value (scroll bars).
+    std::wstring_view labelledBy;
+    std::wstring_view valueLabel;
 };
 
 enum class BorderStyle { None, FixedSingle };

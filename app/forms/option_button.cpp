@@ -2,6 +2,8 @@
 
 #include "app/forms/form.h"
 
+#include <oleacc.h>
+
 namespace forms {
 
 void OptionButton::setValue(bool selected) {
@@ -14,6 +16,14 @@ void OptionButton::setValue(bool selected) {
     }
     value_ = selected;
     showValue();
+}
+
+AccessibleFacts OptionButton::accessibleFacts() const {
+    return {.role = ROLE_SYSTEM_RADIOBUTTON,
+            .name = caption(),
+            .description = form().labelCaptionIn(spec().container),
+            .checkable = true,
+            .checked = value_};
 }
 
 void OptionButton::onCommand(WORD notification) {

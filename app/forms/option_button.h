@@ -15,6 +15,8 @@ class OptionButton : public CaptionedControl {
     void setValue(bool selected);
 
     bool canTakeFocus() const override { return spec().visible; }
+    // Described by its group's label, the label inside its frame.
+    AccessibleFacts accessibleFacts() const override;
     void onCommand(WORD notification) override;
 
   protected:
