@@ -1,6 +1,8 @@
 #include "locale/code_pages.h"
 
-std::optional<std::string> encodeInCodePage(const std::wstring& text, UINT codePage) {
+#include <windows.h>
+
+std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage) {
     if (text.empty())
         return std::string();
     const int length = static_cast<int>(text.size());
@@ -12,7 +14,7 @@ std::optional<std::string> encodeInCodePage(const std::wstring& text, UINT codeP
     return bytes;
 }
 
-std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, UINT codePage) {
+std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, std::uint32_t codePage) {
     if (bytes.empty())
         return std::wstring();
     const int length = static_cast<int>(bytes.size());
@@ -22,4 +24,9 @@ std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, UINT co
     std::wstring text(static_cast<std::size_t>(size), L'\0');
     MultiByteToWideChar(codePage, 0, bytes.data(), length, text.data(), size);
     return text;
+}
+
+bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
+                                TRUE) == CSTR_EQUAL;
 }

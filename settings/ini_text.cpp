@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <string>
 
 namespace settings {
 
@@ -12,7 +13,7 @@ namespace {
 constexpr wchar_t kEndOfFileMark = 0x1A; // blank to the profile functions, as old editors left it
 
 bool isBlank(wchar_t c) {
-    return std::iswspace(c) || c == kEndOfFileMark;
+    return std::iswspace(static_cast<wint_t>(c)) || c == kEndOfFileMark;
 }
 
 template <typename Char> std::basic_string_view<Char> trimmed(std::basic_string_view<Char> text) {
@@ -31,13 +32,16 @@ bool isAscii(std::string_view bytes) {
 } // namespace
 
 bool sameName(std::wstring_view a, std::wstring_view b) {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
+    return equalIgnoringCase(a, b);
 }
 
 IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
     mark_ = bytes.substr(0, encoding_.markLength);
-    split(bytes.substr(encoding_.markLength));
+    std::string_view body = bytes.substr(encoding_.markLength);
+    const std::size_t stray = body.size() % encoding_.unit; // after the last UTF-16 unit: stays last
+    tail_.assign(body.end() - static_cast<std::ptrdiff_t>(stray), body.end());
+    body.remove_suffix(stray);
+    split(body);
     const auto first =
         std::find_if(lines_.begin(), lines_.end(), [](const Line& line) { return !line.end.empty(); });
     lineEnd_ = first != lines_.end() ? first->end : encode(L"\r\n");
@@ -45,7 +49,7 @@ IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
 
 IniText::Encoding IniText::detectEncoding(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF"))
-        return {.markLength = 3, .codePage = CP_UTF8};
+        return {.markLength = 3, .codePage = kUtf8CodePage};
     if (bytes.starts_with("\xFF\xFE"))
         return {.markLength = 2, .unit = 2};
     if (bytes.starts_with("\xFE\xFF"))
@@ -176,10 +180,13 @@ void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring
     insert(static_cast<std::size_t>(last - lines_.begin()), std::wstring(key) + L"=" + std::wstring(value));
 }
 
-// A new line before the one at the index; at the end of a file whose last line has no
-// line end, that line gets one and the new last line goes without.
+// A new line before the one at the index, ending as the line before it does: a lone CR
+// before a line that starts with LF would make one line end of the two, and a blank line
+// would be lost. At the end of a file whose last line has no line end, that line gets the
+// file's first line end and the new last line goes without.
 void IniText::insert(std::size_t at, std::wstring_view text) {
-    Line line = parse(encode(text), lineEnd_);
+    const bool afterEndedLine = at > 0 && !lines_[at - 1].end.empty();
+    Line line = parse(encode(text), afterEndedLine ? lines_[at - 1].end : lineEnd_);
     if (at == lines_.size() && !lines_.empty() && lines_.back().end.empty()) {
         lines_.back().end = lineEnd_;
         line.end.clear();
@@ -188,7 +195,7 @@ void IniText::insert(std::size_t at, std::wstring_view text) {
 }
 
 std::string IniText::bytes() const {
-    std::size_t size = mark_.size();
+    std::size_t size = mark_.size() + tail_.size();
     for (const Line& line : lines_)
         size += line.content.size() + line.end.size();
     std::string bytes;
@@ -196,7 +203,7 @@ std::string IniText::bytes() const {
     bytes += mark_;
     for (const Line& line : lines_)
         bytes.append(line.content).append(line.end);
-    return bytes;
+    return bytes + tail_;
 }
 
 } // namespace settings

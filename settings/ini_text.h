@@ -4,8 +4,9 @@
 // comments, spacing, line ends, a missing last line end, and the file's encoding (the
 // ANSI code page, or UTF-8, UTF-16LE or UTF-16BE after a byte-order mark).
 
-#include <windows.h>
+#include "locale/code_pages.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,7 +41,7 @@ class IniText {
         std::size_t markLength = 0; // of the byte-order mark
         std::size_t unit = 1;       // bytes per code unit
         bool bigEndian = false;
-        UINT codePage = CP_ACP; // for one-byte units
+        std::uint32_t codePage = kAnsiCodePage; // for one-byte units, or UTF-8
     };
 
     static Encoding detectEncoding(std::string_view bytes);
@@ -56,7 +57,8 @@ class IniText {
 
     Encoding encoding_;
     std::string mark_;
-    std::string lineEnd_; // for new lines: the file's first line end, else CR LF
+    std::string tail_;    // a UTF-16 file's odd last byte, which belongs to no unit
+    std::string lineEnd_; // for a last line that had none: the file's first line end, else CR LF
     std::vector<Line> lines_;
 };
 

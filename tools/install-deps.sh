@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, the demo and the tests need (32-bit Wine
-# among them, for the player's 32-bit build), and the Chinese locales that Wine needs for
+# among them, for the player's 32-bit build; clang with libFuzzer for the native fuzz
+# build of the settings file's text engine), and the Chinese locales that Wine needs for
 # Chinese file names and texts. Runs as root, or as a user with sudo.
 set -euo pipefail
 as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
-packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386
-          xvfb xauth openbox googletest locales fonts-wqy-microhei fonts-droid-fallback imagemagick xdotool)
+packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386 clang libclang-rt-14-dev
+          libstb-dev xvfb xauth openbox googletest locales fonts-wqy-microhei fonts-droid-fallback imagemagick xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

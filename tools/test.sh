@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up this Debian machine, builds both Windows targets from scratch and runs every
 # test of each under Wine, on a virtual X display (the tests start their own window
-# manager); also makes the player's release ZIP. On a machine that cannot run 32-bit
+# manager), and fuzzes the settings file's text engine natively for a minute; also makes
+# the player's release ZIP. On a machine that cannot run 32-bit
 # programs it runs the 64-bit tests alone and says so. Runs as root, or as a user with sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,8 +10,8 @@ tools/install-deps.sh
 for build in build/mingw-x86 build/mingw-x64; do # a run that was cut short may leave its small disk
   if mountpoint -q "$build/small-disk" 2>/dev/null; then umount "$build/small-disk"; fi
 done
-rm -rf build/mingw-x86 build/mingw-x64
-for preset in mingw-x86 mingw-x64; do
+rm -rf build/mingw-x86 build/mingw-x64 build/native-fuzz
+for preset in mingw-x86 mingw-x64 native-fuzz; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
 done
@@ -23,4 +24,5 @@ failed=0
 for preset in "${tested[@]}"; do
   xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset "$preset" || failed=1
 done
+ctest --preset native-fuzz || failed=1 # a minute of fuzzing the settings file's text engine
 exit "$failed"

@@ -1,0 +1,109 @@
+// The text services of code_pages.h for the native (Linux) build of the settings file's
+// text engine, through iconv. wchar_t is UTF-32 here. Like Windows' conversions, bytes that
+// do not decode become U+FFFD and characters that the code page lacks become '?'. The ANSI
+// code page is GBK (936), the one of the game's players.
+
+#include "locale/code_pages.h"
+
+#include <iconv.h>
+
+#include <cwctype>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* iconvName(std::uint32_t codePage) {
+    switch (codePage) {
+    case kAnsiCodePage:
+    case 936:
+        return "GBK";
+    case 950:
+        return "BIG5";
+    case 1252:
+        return "CP1252";
+    case kUtf8CodePage:
+        return "UTF-8";
+    default:
+        return nullptr;
+    }
+}
+
+// One converter per direction, opened once: opening one costs more than most conversions.
+iconv_t converterFor(const char* to, const char* from) {
+    static struct Converters {
+        std::map<std::pair<std::string, std::string>, iconv_t> open;
+        ~Converters() {
+            for (const auto& [directions, converter] : open)
+                if (converter != reinterpret_cast<iconv_t>(-1))
+                    iconv_close(converter);
+        }
+    } converters;
+    const auto [at, added] = converters.open.try_emplace({to, from}, nullptr);
+    if (added)
+        at->second = iconv_open(to, from);
+    if (at->second != reinterpret_cast<iconv_t>(-1))
+        iconv(at->second, nullptr, nullptr, nullptr, nullptr); // back to the initial state
+    return at->second;
+}
+
+// Converts as far as it can; at a unit it cannot convert, puts the replacement and goes on
+// after that unit.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view input, std::size_t unit,
+                                   std::string_view replacement) {
+    iconv_t converter = converterFor(to, from);
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::string output;
+    std::vector<char> buffer(4096);
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    while (inLeft > 0) {
+        char* out = buffer.data();
+        std::size_t outLeft = buffer.size();
+        const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+        output.append(buffer.data(), buffer.size() - outLeft);
+        if (result == static_cast<std::size_t>(-1) && outLeft == buffer.size()) { // stuck at a unit
+            output += replacement;
+            const std::size_t skip = std::min(unit, inLeft);
+            in += skip;
+            inLeft -= skip;
+            iconv(converter, nullptr, nullptr, nullptr, nullptr);
+        }
+    }
+    return output;
+}
+
+} // namespace
+
+std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage) {
+    const char* name = iconvName(codePage);
+    if (!name)
+        return std::nullopt;
+    const std::string_view units(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+    return convert(name, "WCHAR_T", units, sizeof(wchar_t), "?");
+}
+
+std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, std::uint32_t codePage) {
+    const char* name = iconvName(codePage);
+    if (!name)
+        return std::nullopt;
+    const wchar_t replacement = 0xFFFD;
+    const auto units =
+        convert("WCHAR_T", name, bytes, 1,
+                std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement));
+    if (!units)
+        return std::nullopt;
+    return std::wstring(reinterpret_cast<const wchar_t*>(units->data()), units->size() / sizeof(wchar_t));
+}
+
+bool equalIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::towupper(static_cast<wint_t>(a[i])) != std::towupper(static_cast<wint_t>(b[i])))
+            return false;
+    return true;
+}
