@@ -7,8 +7,8 @@
 #include "app/forms/form.h"
 #include "app/trovane_main.h"
 #include "ui/game_launch.h"
+#include "ui/trovane_config.h"
 
-#include <objbase.h>
 #include <windows.h>
 
 namespace {
@@ -25,11 +25,13 @@ void restrictDllSearchToSystem() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     restrictDllSearchToSystem();
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     if (asksToPlay(GetCommandLineW())) {
         forms::runEvent(launchGame);
         return 0;
     }
     forms::runEvent([] { forms::defaultInstance<Trovane_Main>().show(); });
+    // While the splash waits, the settings window and its controls are made, hidden; at the
+    // hand-over only its load handler still runs before it shows.
+    forms::whenIdle([] { forms::defaultInstance<Trovane_Config>().create(); });
     return forms::runMessageLoop();
 }

@@ -1,6 +1,7 @@
 #include "ui/game_launch.h"
 
 #include "app/forms/application.h"
+#include "app/forms/com.h"
 #include "app/forms/message_box.h"
 
 #include <windows.h>
@@ -18,6 +19,7 @@ std::int32_t shellOpen(const std::wstring& file, const std::wstring& directory) 
     if (!proc)
         return 0;
     const auto shellExecute = reinterpret_cast<ShellExecuteFunction>(reinterpret_cast<void*>(proc));
+    forms::initialiseCom(); // the shell may hand the start to an extension through COM
     const HINSTANCE result =
         shellExecute(nullptr, L"open", file.c_str(), L"", directory.c_str(), SW_SHOWNORMAL);
     return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));

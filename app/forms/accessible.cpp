@@ -1,5 +1,6 @@
 #include "app/forms/accessible.h"
 
+#include "app/forms/com.h"
 #include "app/forms/control.h"
 
 #include <oleacc.h>
@@ -12,10 +13,11 @@ namespace forms {
 
 namespace {
 
-// oleacc is loaded from the system folder when assistive software first asks.
+// oleacc and oleaut32 are loaded from the system folder when assistive software first asks.
 struct Oleacc {
     decltype(&CreateStdAccessibleObject) createStandard = nullptr;
     decltype(&LresultFromObject) resultFromObject = nullptr;
+    decltype(&SysAllocStringLen) allocateString = nullptr;
 };
 
 template <typename Function> Function procedure(HMODULE module, const char* name) {
@@ -26,8 +28,10 @@ template <typename Function> Function procedure(HMODULE module, const char* name
 const Oleacc& oleacc() {
     static const Oleacc loaded = [] {
         HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        HMODULE automation = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
         return Oleacc{procedure<decltype(&CreateStdAccessibleObject)>(module, "CreateStdAccessibleObject"),
-                      procedure<decltype(&LresultFromObject)>(module, "LresultFromObject")};
+                      procedure<decltype(&LresultFromObject)>(module, "LresultFromObject"),
+                      procedure<decltype(&SysAllocStringLen)>(automation, "SysAllocStringLen")};
     }();
     return loaded;
 }
@@ -39,7 +43,7 @@ bool isSelf(const VARIANT& child) {
 HRESULT text(const std::wstring& value, BSTR* out) {
     if (!out)
         return E_POINTER;
-    *out = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
+    *out = oleacc().allocateString(value.data(), static_cast<UINT>(value.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -202,8 +206,10 @@ class AccessibleControl final : public IAccessible {
 LRESULT accessibleObjectResult(HWND control, WPARAM wParam) {
     AccessibleFacts facts;
     const Oleacc& library = oleacc();
-    if (!factsOf(control, facts) || !library.createStandard || !library.resultFromObject)
+    if (!factsOf(control, facts) || !library.createStandard || !library.resultFromObject ||
+        !library.allocateString)
         return 0;
+    initialiseCom(); // the object is marshalled to the asking process
     IAccessible* standard = nullptr;
     if (FAILED(library.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible),
                                       reinterpret_cast<void**>(&standard))))

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -31,6 +32,24 @@ int runMessageLoop() {
         DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+namespace {
+
+std::function<void()> idleTask;
+
+// A thread timer's tick is the last message the thread is given, after painting.
+void CALLBACK runIdleTask(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    if (auto task = std::exchange(idleTask, nullptr))
+        runEvent(task);
+}
+
+} // namespace
+
+void whenIdle(std::function<void()> task) {
+    idleTask = std::move(task);
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, runIdleTask);
 }
 
 void end() {

@@ -5,6 +5,7 @@
 #include "app/forms/error.h"
 
 #include <exception>
+#include <functional>
 #include <string>
 
 namespace forms {
@@ -21,6 +22,9 @@ std::wstring applicationDirectory();
 
 // Runs the user-interface thread's messages until the last window has gone.
 int runMessageLoop();
+
+// Runs a task once the thread is idle: every window painted, no input waiting.
+void whenIdle(std::function<void()> task);
 
 // Ends the process at once; no further events run.
 [[noreturn]] void end();

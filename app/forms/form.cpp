@@ -69,9 +69,10 @@ Form::~Form() {
 }
 
 void Form::load() {
-    if (isLoaded())
+    if (loadHandled_)
         return;
-    create();
+    create(); // nothing when it was made in advance
+    loadHandled_ = true;
     Form_Load();
     if (isLoaded())
         fitFont();
@@ -282,6 +283,7 @@ std::wstring Form::shownText() const {
 }
 
 void Form::onDestroyed() {
+    loadHandled_ = false;
     for (const auto& control : controls_)
         control->destroyed();
     toolTips_.reset();

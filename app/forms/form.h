@@ -31,10 +31,11 @@ class Form : public ControlCollection {
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
 
-    // Creates the window and its controls, runs Form_Load, then fits the font to the
-    // captions it left; nothing when loaded already.
+    // Creates the window and its controls unless they were made in advance, runs Form_Load,
+    // then fits the font to the captions it left; nothing when loaded already.
     void load();
-    // Creates the window and its controls, hidden, without running Form_Load.
+    // Creates the window and its controls, hidden, without running Form_Load: in advance
+    // of a load, or for measuring.
     void create();
     // Shows the window modeless with no owner, loading it first.
     void show();
@@ -120,6 +121,7 @@ class Form : public ControlCollection {
     std::unique_ptr<ToolTips> toolTips_;
     HWND lastFocus_ = nullptr;
     bool unloading_ = false;
+    bool loadHandled_ = false; // Form_Load has run for this window
 };
 
 // The one default instance of a form class, created on first use and kept for the

@@ -1,35 +1,13 @@
 #include "app/forms/picture.h"
 
 #include "app/forms/error.h"
+#include "app/forms/jpeg_decoder.h"
 
-#include <wincodec.h>
+#include <cstdint>
 
 namespace forms {
 
 namespace {
-
-// Owns one COM interface pointer.
-template <typename Interface> class ComPtr {
-  public:
-    ComPtr() = default;
-    ComPtr(const ComPtr&) = delete;
-    ComPtr& operator=(const ComPtr&) = delete;
-    ~ComPtr() {
-        if (pointer_)
-            pointer_->Release();
-    }
-    Interface* operator->() const { return pointer_; }
-    Interface* get() const { return pointer_; }
-    Interface** out() { return &pointer_; }
-
-  private:
-    Interface* pointer_ = nullptr;
-};
-
-void check(HRESULT result) {
-    if (FAILED(result))
-        throw Error(static_cast<std::int32_t>(result), L"Cannot decode the picture");
-}
 
 std::pair<const BYTE*, DWORD> resourceBytes(int id) {
     HMODULE module = GetModuleHandleW(nullptr);
@@ -44,45 +22,19 @@ std::pair<const BYTE*, DWORD> resourceBytes(int id) {
 
 Picture Picture::fromResource(int id) {
     const auto [bytes, size] = resourceBytes(id);
-    ComPtr<IWICImagingFactory> factory;
-    check(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                           IID_PPV_ARGS(factory.out())));
-    ComPtr<IWICStream> stream;
-    check(factory->CreateStream(stream.out()));
-    check(stream->InitializeFromMemory(const_cast<BYTE*>(bytes), size));
-    ComPtr<IWICBitmapDecoder> decoder;
-    check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
-                                           decoder.out()));
-    ComPtr<IWICBitmapFrameDecode> frame;
-    check(decoder->GetFrame(0, frame.out()));
-    // The factory's converter, not WICConvertBitmapSource: no import of windowscodecs.dll, so
-    // COM loads it by its registered path and never from the program's folder.
-    ComPtr<IWICFormatConverter> converted;
-    check(factory->CreateFormatConverter(converted.out()));
-    check(converted->Initialize(frame.get(), GUID_WICPixelFormat32bppBGR, WICBitmapDitherTypeNone, nullptr,
-                                0.0, WICBitmapPaletteTypeCustom));
-    UINT width = 0, height = 0;
-    check(converted->GetSize(&width, &height));
-
+    const std::optional<DecodedJpeg> image = DecodedJpeg::decode({bytes, size});
+    if (!image)
+        throw Error(error_number::InvalidPicture, L"Invalid picture");
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER),
-                      static_cast<LONG>(width),
-                      -static_cast<LONG>(height),
-                      1,
-                      32,
-                      BI_RGB,
-                      0,
-                      0,
-                      0,
-                      0,
-                      0};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), image->width(), -image->height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* pixels = nullptr;
     Picture picture;
     picture.bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (!picture.bitmap_)
         throw Error(error_number::OutOfMemory, L"Out of memory");
-    picture.size_ = {static_cast<LONG>(width), static_cast<LONG>(height)};
-    check(converted->CopyPixels(nullptr, width * 4, width * height * 4, static_cast<BYTE*>(pixels)));
+    picture.size_ = {image->width(), image->height()};
+    image->copyTo(static_cast<std::uint32_t*>(pixels));
     return picture;
 }
 

@@ -8,7 +8,7 @@ namespace forms {
 class Picture {
   public:
     Picture() = default;
-    // Decodes the RCDATA resource `id` of the running program with WIC.
+    // Decodes the JPEG in the RCDATA resource `id` of the running program.
     static Picture fromResource(int id);
 
     Picture(Picture&& other) noexcept : bitmap_(other.bitmap_), size_(other.size_) {

@@ -1,6 +1,8 @@
 // Tool tips: the settings window's layout sets none, but the localisation step converts
 // them and the form's font is fitted to them, so a text set on a control must be shown.
+// A form made in advance (while the splash waits) still loads when it is shown.
 
+#include "app/forms/error.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
@@ -24,6 +26,13 @@ TEST(Controls, ToolTipTextIsShownByATipWindow) {
             break;
     }
     EXPECT_TRUE(tip) << "a tip window knows the control";
+}
+
+// The test program's folder has no qirmod.ini: the load handler ends in its error.
+TEST(Controls, AFormMadeInAdvanceStillRunsItsLoadHandler) {
+    Trovane_Config form;
+    form.create();
+    EXPECT_THROW(form.load(), forms::Error);
 }
 
 } // namespace

@@ -13,8 +13,8 @@ namespace {
 // to the control that had it, as in a dialog, so that Tab and Enter keep working.
 TEST(Navigation, FocusGivenToTheWindowGoesBackToItsControl) {
     Trovane_Config form;
-    form.create();
-    form.show();
+    form.create(); // without its load, which needs a settings file
+    ShowWindow(form.hwnd(), SW_SHOW);
     SetForegroundWindow(form.hwnd());
     test::pumpMessages(200);
     test::pressKey(VK_TAB);
