@@ -42,8 +42,8 @@ bool Form::handleKey(WPARAM key) {
     case VK_UP:
     case VK_RIGHT:
     case VK_DOWN:
+        showFocusCue(); // a scroll bar moves by itself, but the cue shows for it too
         if (auto* option = dynamic_cast<OptionButton*>(focused)) {
-            showFocusCue();
             moveWithinGroup(*option, key == VK_RIGHT || key == VK_DOWN ? 1 : -1);
             return true;
         }
