@@ -2,6 +2,7 @@
 
 #include "app/forms/com.h"
 #include "app/forms/control.h"
+#include "app/forms/system_dll.h"
 
 #include <oleacc.h>
 
@@ -20,19 +21,11 @@ struct Oleacc {
     decltype(&SysAllocStringLen) allocateString = nullptr;
 };
 
-template <typename Function> Function procedure(HMODULE module, const char* name) {
-    FARPROC proc = module ? GetProcAddress(module, name) : nullptr;
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(proc));
-}
-
 const Oleacc& oleacc() {
-    static const Oleacc loaded = [] {
-        HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        HMODULE automation = LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-        return Oleacc{procedure<decltype(&CreateStdAccessibleObject)>(module, "CreateStdAccessibleObject"),
-                      procedure<decltype(&LresultFromObject)>(module, "LresultFromObject"),
-                      procedure<decltype(&SysAllocStringLen)>(automation, "SysAllocStringLen")};
-    }();
+    static const Oleacc loaded{
+        systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject"),
+        systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
+        systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
     return loaded;
 }
 

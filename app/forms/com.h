@@ -4,8 +4,7 @@
 
 namespace forms {
 
-// Initialises COM on this thread as a single-threaded apartment, once; ole32 comes from
-// the system folder.
+// Initialises COM on this thread as a single-threaded apartment, once.
 void initialiseCom();
 
 } // namespace forms

@@ -1,21 +1,8 @@
 #include "app/forms/xinput_pad.h"
 
-#include <string>
+#include "app/forms/system_dll.h"
 
 namespace forms {
-
-namespace {
-
-// Loads a DLL by its full path in the system folder, so that no other folder can supply it.
-HMODULE loadSystemDll(const wchar_t* name) {
-    wchar_t folder[MAX_PATH];
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH)
-        return nullptr;
-    return LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
-}
-
-} // namespace
 
 std::optional<XINPUT_GAMEPAD> XInputPad::read(DWORD now) {
     if (!load())
@@ -42,11 +29,9 @@ std::optional<XINPUT_GAMEPAD> XInputPad::read(DWORD now) {
 bool XInputPad::load() {
     if (!tried_) {
         tried_ = true;
-        HMODULE xinput = loadSystemDll(L"xinput1_4.dll");
-        if (!xinput)
-            xinput = loadSystemDll(L"xinput9_1_0.dll");
-        if (FARPROC proc = xinput ? GetProcAddress(xinput, "XInputGetState") : nullptr)
-            getState_ = reinterpret_cast<GetState>(reinterpret_cast<void*>(proc));
+        getState_ = systemFunction<GetState>(L"xinput1_4.dll", "XInputGetState");
+        if (!getState_)
+            getState_ = systemFunction<GetState>(L"xinput9_1_0.dll", "XInputGetState");
     }
     return getState_ != nullptr;
 }
