@@ -1,13 +1,15 @@
 // The floor of the platform: a bare Win32 program that opens one empty window of the
 // settings window's size and waits to be closed. For the benchmark's account of where
 // the program's extra cost goes, it can add one of the program's parts:
-//   bare_window.exe [controls | font | jpeg | xinput]
+//   bare_window.exe [controls | font | jpeg | pad | xinput]
 // thirty standard controls as the settings window has; one label in the Chinese font; the
-// splash picture decoded by the program's JPEG decoder and drawn scaled; the pad's slots
-// read once through the system's XInput. Built a second time with the program's manifest
-// (common controls 6) as bare_window_manifest.exe.
+// splash picture decoded by the program's JPEG decoder and drawn scaled; the program's pad
+// read once (which loads XInput only when a game controller is listed); the four slots
+// read once through the system's XInput itself. Built a second time with the program's
+// manifest (common controls 6) as bare_window_manifest.exe.
 
 #include "app/forms/picture.h"
+#include "app/forms/system_dll.h"
 #include "app/forms/xinput_pad.h"
 #include "bench/bench_resources.h"
 
@@ -71,6 +73,14 @@ void addChineseLabel(HWND window) {
                  FALSE);
 }
 
+void readXInputSlots() {
+    using GetState = DWORD(WINAPI*)(DWORD, XINPUT_STATE*);
+    const auto getState = forms::systemFunction<GetState>(L"xinput1_4.dll", "XInputGetState");
+    XINPUT_STATE state;
+    for (DWORD slot = 0; getState && slot < XUSER_MAX_COUNT; ++slot)
+        getState(slot, &state);
+}
+
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
@@ -91,8 +101,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
     else if (part == L"font")
         addChineseLabel(window);
     ShowWindow(window, SW_SHOW);
-    if (part == L"xinput")
+    if (part == L"pad")
         forms::XInputPad().read(GetTickCount());
+    else if (part == L"xinput")
+        readXInputSlots();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0)
         DispatchMessageW(&message);

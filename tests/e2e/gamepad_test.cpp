@@ -3,6 +3,7 @@
 
 #include "app/forms/application.h"
 #include "app/forms/form.h"
+#include "app/forms/xinput_pad.h"
 #include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
@@ -35,13 +36,16 @@ std::string repeated(const char* press, int times) {
 class Gamepad : public testing::Test {
   protected:
     // Starts the program with the pad playing the script, and waits for the settings window.
-    test::SettingsWindow start(const std::string& script) {
+    // The stand-in pad is no HID device, so the program reads it only when told to.
+    test::SettingsWindow start(const std::string& script, const wchar_t* readXInput = L"always") {
         run.reset(); // a run before it ends first
         test::writeFile(iniFile(), test::kWorkedExample);
         test::writeFile(scriptFile(), script);
         SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", scriptFile().c_str());
+        SetEnvironmentVariableW(L"TROVANE_GAMEPAD", readXInput);
         run = std::make_unique<test::ProgramRun>(test::installProgram(game.path(), true), L"", game.path());
         SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", nullptr);
+        SetEnvironmentVariableW(L"TROVANE_GAMEPAD", nullptr);
         HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
         EXPECT_TRUE(window);
         return test::SettingsWindow(window);
@@ -125,6 +129,22 @@ TEST_F(Gamepad, DoesNothingBehindAnotherWindowAndBackClosesWithoutSaving) {
     EXPECT_EQ(run->waitForExit(10000), std::optional<DWORD>(0));
     EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample);
     DestroyWindow(other);
+}
+
+// No game controller is listed here, so the program does not load XInput, whose first use
+// costs working set under Wine: the stand-in's Back is never read.
+TEST_F(Gamepad, LeavesXInputUnloadedWhileNoGameControllerIsListed) {
+    const test::SettingsWindow window = start("10\n3 back\n", nullptr);
+    test::bringToFront(window.window());
+    test::pumpMessages(static_cast<DWORD>(forms::XInputPad::kProbeInterval) + 1500);
+    EXPECT_FALSE(run->waitForExit(0)) << "the pad was read";
+    EXPECT_FALSE(run->hasLoaded(L"xinput1_4.dll"));
+    EXPECT_FALSE(run->hasLoaded(L"xinput9_1_0.dll"));
+
+    start("10\n3 back\n");
+    EXPECT_TRUE(test::waitUntil([&] { return run->hasLoaded(L"xinput1_4.dll"); }, 5000))
+        << "told to read XInput always";
+    EXPECT_EQ(run->waitForExit(10000), std::optional<DWORD>(0));
 }
 
 } // namespace

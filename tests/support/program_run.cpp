@@ -3,6 +3,8 @@
 #include "app/forms/application.h"
 #include "tests/support/test_support.h"
 
+#include <tlhelp32.h>
+
 #include <stdexcept>
 
 namespace test {
@@ -37,6 +39,21 @@ std::optional<DWORD> ProgramRun::waitForExit(DWORD timeoutMilliseconds) const {
     DWORD code = 0;
     GetExitCodeProcess(info_.hProcess, &code);
     return code;
+}
+
+bool ProgramRun::hasLoaded(std::wstring_view dll) const {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, info_.dwProcessId);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot list the modules of the program's process");
+    MODULEENTRY32W module{};
+    module.dwSize = sizeof module;
+    bool found = false;
+    for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
+         more = Module32NextW(snapshot, &module))
+        found = CompareStringOrdinal(module.szModule, -1, dll.data(), static_cast<int>(dll.size()), TRUE) ==
+                CSTR_EQUAL;
+    CloseHandle(snapshot);
+    return found;
 }
 
 std::wstring installProgram(const std::wstring& folder, bool withGame) {

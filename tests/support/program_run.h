@@ -24,6 +24,8 @@ class ProgramRun {
                        DWORD timeoutMilliseconds) const;
     // The exit code, or nothing when the process still runs after the time.
     std::optional<DWORD> waitForExit(DWORD timeoutMilliseconds) const;
+    // Whether the process has a DLL of that file name loaded now.
+    bool hasLoaded(std::wstring_view dll) const;
 
   private:
     PROCESS_INFORMATION info_{};
