@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include <windows.h>
+#include "locale/code_pages.h"
 
 namespace {
 
@@ -21,14 +21,9 @@ std::wstring_view arguments(std::wstring_view commandLine) {
     return end == std::wstring_view::npos ? std::wstring_view{} : trimmed(commandLine.substr(end + 1));
 }
 
-bool sameIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    return CompareStringOrdinal(a.data(), static_cast<int>(a.size()), b.data(), static_cast<int>(b.size()),
-                                TRUE) == CSTR_EQUAL;
-}
-
 } // namespace
 
 bool asksToPlay(std::wstring_view commandLine) {
     const std::wstring_view option = arguments(commandLine);
-    return sameIgnoringCase(option, L"/play") || sameIgnoringCase(option, L"-play");
+    return equalIgnoringCase(option, L"/play") || equalIgnoringCase(option, L"-play");
 }

@@ -56,11 +56,7 @@ class Gamepad : public testing::Test {
         const std::wstring log = game.file(L"qir_trovane.log");
         if (!test::fileExists(log))
             return 0;
-        const std::string text = test::readFile(log);
-        int starts = 0;
-        for (auto at = text.find("---"); at != std::string::npos; at = text.find("---", at + 1))
-            ++starts;
-        return starts;
+        return test::gameStartsIn(test::readFile(log));
     }
 
     test::TempFolder game{L"游戏"};

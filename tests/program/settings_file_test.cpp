@@ -54,9 +54,7 @@ class SettingsFile : public testing::Test {
                 continue;
             const std::string text = test::readFile(log);
             GameStart start{between(text, "cwd=", "\r\n"), between(text, "arguments=", "\r\n"),
-                            between(text, "[qirmod.ini]\r\n", "---\r\n"), 0};
-            for (auto at = text.find("---"); at != std::string::npos; at = text.find("---", at + 1))
-                ++start.starts;
+                            between(text, "[qirmod.ini]\r\n", "---\r\n"), test::gameStartsIn(text)};
             if (start.starts >= starts)
                 return start;
         }

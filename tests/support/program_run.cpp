@@ -1,6 +1,7 @@
 #include "tests/support/program_run.h"
 
 #include "app/forms/application.h"
+#include "locale/code_pages.h"
 #include "tests/support/test_support.h"
 
 #include <tlhelp32.h>
@@ -50,8 +51,7 @@ bool ProgramRun::hasLoaded(std::wstring_view dll) const {
     bool found = false;
     for (BOOL more = Module32FirstW(snapshot, &module); more && !found;
          more = Module32NextW(snapshot, &module))
-        found = CompareStringOrdinal(module.szModule, -1, dll.data(), static_cast<int>(dll.size()), TRUE) ==
-                CSTR_EQUAL;
+        found = equalIgnoringCase(module.szModule, dll);
     CloseHandle(snapshot);
     return found;
 }
@@ -62,6 +62,13 @@ std::wstring installProgram(const std::wstring& folder, bool withGame) {
     if (withGame)
         copyFile(forms::applicationDirectory() + L"\\qir_trovane.exe", folder + L"\\qir_trovane.exe");
     return program;
+}
+
+int gameStartsIn(std::string_view log) {
+    int starts = 0;
+    for (auto at = log.find("---"); at != std::string_view::npos; at = log.find("---", at + 1))
+        ++starts;
+    return starts;
 }
 
 } // namespace test

@@ -33,5 +33,7 @@ class ProgramRun {
 
 // Copies Trovane_Config.exe (and the stand-in game when asked) from the build into a folder.
 std::wstring installProgram(const std::wstring& folder, bool withGame = false);
+// How many times the stand-in game has started, by the records in the text of its log.
+int gameStartsIn(std::string_view log);
 
 } // namespace test
