@@ -74,8 +74,8 @@ void addChineseLabel(HWND window) {
 }
 
 void readXInputSlots() {
-    using GetState = DWORD(WINAPI*)(DWORD, XINPUT_STATE*);
-    const auto getState = forms::systemFunction<GetState>(L"xinput1_4.dll", "XInputGetState");
+    const auto getState =
+        forms::systemFunction<decltype(&XInputGetState)>(L"xinput1_4.dll", "XInputGetState");
     XINPUT_STATE state;
     for (DWORD slot = 0; getState && slot < XUSER_MAX_COUNT; ++slot)
         getState(slot, &state);

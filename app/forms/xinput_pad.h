@@ -21,7 +21,7 @@ class XInputPad {
     std::optional<XINPUT_GAMEPAD> read(DWORD now);
 
   private:
-    using GetState = DWORD(WINAPI*)(DWORD, XINPUT_STATE*);
+    using GetState = decltype(&XInputGetState);
 
     bool load();
     std::optional<XINPUT_GAMEPAD> readSlot(DWORD slot) const;
