@@ -7,6 +7,10 @@
 
 namespace forms {
 
+namespace {
+constexpr wchar_t kReplacedProcedure[] = L"TrovaneReplacedProcedure";
+} // namespace
+
 std::wstring Control::getProperty(std::wstring_view property) const {
     throw propertyNotSupportedError(property);
 }
@@ -28,18 +32,23 @@ void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
         throw Error(static_cast<std::int32_t>(GetLastError()),
                     L"Cannot create control " + std::wstring(name()));
     attachObject(hwnd_, this);
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+    const LONG_PTR replaced = SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(windowProc));
+    SetPropW(hwnd_, kReplacedProcedure, reinterpret_cast<HANDLE>(replaced));
     initialise();
     relayout(dpi, font);
 }
 
-// The control's window class does everything but answer assistive software.
+// The procedure that the control's window had before ours does everything but answer
+// assistive software: the class's, or another subclass's (a hook may subclass a window as
+// it is created). It is kept with the window until the window's last message.
 LRESULT CALLBACK FormControl::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT)
         if (const LRESULT object = accessibleObjectResult(window, wParam))
             return object;
-    const auto classProcedure = reinterpret_cast<WNDPROC>(GetClassLongPtrW(window, GCLP_WNDPROC));
-    return CallWindowProcW(classProcedure, window, message, wParam, lParam);
+    const auto replaced = reinterpret_cast<WNDPROC>(GetPropW(window, kReplacedProcedure));
+    if (message == WM_NCDESTROY)
+        RemovePropW(window, kReplacedProcedure);
+    return CallWindowProcW(replaced, window, message, wParam, lParam);
 }
 
 void FormControl::relayout(UINT dpi, HFONT font) {
