@@ -1,5 +1,6 @@
 #include "app/forms/accessible.h"
 
+#include "app/forms/application.h"
 #include "app/forms/com.h"
 #include "app/forms/control.h"
 #include "app/forms/system_dll.h"
@@ -29,6 +30,9 @@ const Oleacc& oleacc() {
     return loaded;
 }
 
+// What assistive software is told when it would start a handler inside another's wait.
+const HRESULT kRefusedWhileHandlerRuns = HRESULT_FROM_WIN32(ERROR_BUSY);
+
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
@@ -54,8 +58,10 @@ bool factsOf(HWND window, AccessibleFacts& facts) noexcept {
     }
 }
 
-// The standard object of a control's client area, with the control's own facts in place
-// of its role, name, value, description and checked state.
+// A control's client area for assistive software: the standard object's answers, with the
+// control's own facts in place of its role, name, value, description and checked state, and
+// a click as the default action of what a click presses. Only IUnknown, IDispatch and
+// IAccessible are its interfaces.
 class AccessibleControl final : public IAccessible {
   public:
     AccessibleControl(HWND window, IAccessible* standard) : window_(window), standard_(standard) {}
@@ -71,7 +77,10 @@ class AccessibleControl final : public IAccessible {
             AddRef();
             return S_OK;
         }
-        return standard_->QueryInterface(id, out); // IOleWindow, IEnumVARIANT ...
+        // No interface of the standard object: that would break COM's identity, and its
+        // IServiceProvider tells UI Automation to read the standard object instead of this.
+        *out = nullptr;
+        return E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
     ULONG STDMETHODCALLTYPE Release() override {
@@ -137,6 +146,29 @@ class AccessibleControl final : public IAccessible {
         return result;
     }
 
+    // Posts the notification that a click sends, so that the action takes the click's path
+    // and the caller is not held while its handler runs.
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        AccessibleFacts facts;
+        if (!isSelf(child) || !factsOf(window_, facts) || !facts.clickable)
+            return standard_->accDoDefaultAction(child);
+        if (handlerRunning())
+            return kRefusedWhileHandlerRuns;
+        const WPARAM clicked = MAKEWPARAM(GetDlgCtrlID(window_), BN_CLICKED);
+        return PostMessageW(GetParent(window_), WM_COMMAND, clicked, reinterpret_cast<LPARAM>(window_))
+                   ? S_OK
+                   : HRESULT_FROM_WIN32(GetLastError());
+    }
+    // Taking the focus as Windows' standard object does; Wine's does not.
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        if (handlerRunning())
+            return kRefusedWhileHandlerRuns;
+        if (!isSelf(child) || flags != SELFLAG_TAKEFOCUS)
+            return standard_->accSelect(flags, child);
+        SetFocus(window_);
+        return GetFocus() == window_ ? S_OK : S_FALSE;
+    }
+
     // IAccessible: the standard object's
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
         return standard_->get_accParent(parent);
@@ -163,9 +195,6 @@ class AccessibleControl final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
         return standard_->get_accDefaultAction(child, action);
     }
-    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
-        return standard_->accSelect(flags, child);
-    }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height,
                                           VARIANT child) override {
         return standard_->accLocation(left, top, width, height, child);
@@ -175,9 +204,6 @@ class AccessibleControl final : public IAccessible {
     }
     HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
         return standard_->accHitTest(x, y, child);
-    }
-    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-        return standard_->accDoDefaultAction(child);
     }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
         return standard_->put_accName(child, name);

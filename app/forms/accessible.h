@@ -19,6 +19,8 @@ struct AccessibleFacts {
     std::wstring description;
     bool checkable = false;
     bool checked = false;
+    // Its default action is what a click does: a push button's press, an option's selection.
+    bool clickable = false;
 };
 
 // The answer to WM_GETOBJECT for a control's client area, or 0 to let the control's own

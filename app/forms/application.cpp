@@ -36,6 +36,7 @@ int runMessageLoop() {
 
 namespace {
 
+int runningHandlers = 0;
 std::function<void()> idleTask;
 
 // A thread timer's tick is the last message the thread is given, after painting.
@@ -46,6 +47,18 @@ void CALLBACK runIdleTask(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 } // namespace
+
+bool handlerRunning() {
+    return runningHandlers > 0;
+}
+
+RunningHandler::RunningHandler() {
+    ++runningHandlers;
+}
+
+RunningHandler::~RunningHandler() {
+    --runningHandlers;
+}
 
 void whenIdle(std::function<void()> task) {
     idleTask = std::move(task);

@@ -7,6 +7,7 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace forms {
 
@@ -35,11 +36,11 @@ std::wstring runtimeErrorText(const Error& error);
 // Shows the run-time error box and ends the process with a non-zero exit code.
 [[noreturn]] void failWithRuntimeError(const Error& error);
 
-// Runs an event handler; an error escaping it shows the run-time error box and ends
-// the process, so no exception crosses a Win32 callback.
-template <typename Handler> void runEvent(Handler&& handler) noexcept {
+// Runs a task at the event boundary: an error escaping it shows the run-time error box and
+// ends the process, so no exception crosses a Win32 callback.
+template <typename Task> void atEventBoundary(Task&& task) noexcept {
     try {
-        handler();
+        task();
     } catch (const Error& error) {
         failWithRuntimeError(error);
     } catch (const std::bad_alloc&) {
@@ -47,6 +48,30 @@ template <typename Handler> void runEvent(Handler&& handler) noexcept {
     } catch (...) {
         failWithRuntimeError(Error(error_number::InternalError, L"Internal error"));
     }
+}
+
+// Whether an event handler is running; it may be waiting in a message loop (a message
+// box, the shell, a COM call) that dispatches other input meanwhile.
+bool handlerRunning();
+
+// Marks the span in which an event handler runs.
+class RunningHandler {
+  public:
+    RunningHandler();
+    ~RunningHandler();
+    RunningHandler(const RunningHandler&) = delete;
+    RunningHandler& operator=(const RunningHandler&) = delete;
+};
+
+// Runs an event handler at the event boundary, one at a time: while one runs, another is
+// refused, whoever asks (a click, a key, the pad, assistive software), so that no handler
+// starts inside another's wait. False when refused.
+template <typename Handler> bool runEvent(Handler&& handler) noexcept {
+    if (handlerRunning())
+        return false;
+    const RunningHandler running;
+    atEventBoundary(std::forward<Handler>(handler));
+    return true;
 }
 
 } // namespace forms

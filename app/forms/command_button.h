@@ -22,7 +22,7 @@ class CommandButton : public CaptionedControl {
 
     bool canTakeFocus() const override { return true; }
     AccessibleFacts accessibleFacts() const override {
-        return {.role = ROLE_SYSTEM_PUSHBUTTON, .name = caption()};
+        return {.role = ROLE_SYSTEM_PUSHBUTTON, .name = caption(), .clickable = true};
     }
     void onCommand(WORD notification) override {
         if (notification == BN_CLICKED)

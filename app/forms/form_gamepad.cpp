@@ -53,9 +53,10 @@ LONG distanceBeyond(const RECT& from, const RECT& to, PadAction direction) {
 
 } // namespace
 
+// While a handler runs, the only input taken is its message box's: a form takes no action.
 void Form::padAction(HWND window, PadAction action) {
     Form* form = fromWindow(window);
-    if (form && !form->spec_.gamepadStart.empty())
+    if (form && !form->spec_.gamepadStart.empty() && !handlerRunning())
         form->onPadAction(action);
 }
 
@@ -71,18 +72,22 @@ void Form::onPadAction(PadAction action) {
     case PadAction::LeftShoulder:
     case PadAction::RightShoulder:
         if (auto* scrollBar = dynamic_cast<HScrollBar*>(focused))
-            scrollBar->stepBy(action == PadAction::RightShoulder ? kShoulderStep : -kShoulderStep);
+            runEvent([&] {
+                scrollBar->stepBy(action == PadAction::RightShoulder ? kShoulderStep : -kShoulderStep);
+            });
         return;
     case PadAction::A:
         if (auto* button = dynamic_cast<CommandButton*>(focused))
-            button->click();
+            runEvent([button] { button->click(); });
         else if (auto* option = dynamic_cast<OptionButton*>(focused))
-            option->setValue(true);
+            runEvent([option] { option->setValue(true); });
         return;
     case PadAction::Start:
-        return control<CommandButton>(spec_.gamepadStart).click();
+        runEvent([this] { control<CommandButton>(spec_.gamepadStart).click(); });
+        return;
     case PadAction::Back:
-        return unload();
+        runEvent([this] { unload(); });
+        return;
     case PadAction::B:
         return;
     }
@@ -98,8 +103,10 @@ void Form::padMove(FormControl* focused, PadAction direction) {
         const bool forward = direction == PadAction::Right;
         if (auto* option = dynamic_cast<OptionButton*>(focused))
             return moveWithinGroup(*option, forward ? 1 : -1);
-        if (auto* scrollBar = dynamic_cast<HScrollBar*>(focused))
-            return scrollBar->onScroll(forward ? SB_LINERIGHT : SB_LINELEFT);
+        if (auto* scrollBar = dynamic_cast<HScrollBar*>(focused)) {
+            runEvent([&] { scrollBar->onScroll(forward ? SB_LINERIGHT : SB_LINELEFT); });
+            return;
+        }
     }
     if (FormControl* next = nearestStop(*focused, direction))
         SetFocus(next->hwnd());

@@ -5,7 +5,8 @@
 
 namespace forms::gamepad {
 
-// Starts reading the pad, once; with no XInput DLL or no pad nothing ever happens.
+// Starts reading the pad, once; with no XInput DLL or no pad nothing ever happens, nor
+// where Proton's gamepad layer drives every window.
 void start();
 
 } // namespace forms::gamepad

@@ -23,7 +23,8 @@ AccessibleFacts OptionButton::accessibleFacts() const {
             .name = caption(),
             .description = form().labelCaptionIn(spec().container),
             .checkable = true,
-            .checked = value_};
+            .checked = value_,
+            .clickable = true};
 }
 
 void OptionButton::onCommand(WORD notification) {

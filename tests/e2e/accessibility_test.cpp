@@ -1,16 +1,20 @@
 // The settings window as assistive software reads it from another process: each control
 // that a player can reach has its true role, its name in the script shown, its state and
-// its value, and each option tells its group.
+// its value, and each option tells its group; its default action clicks it. Each control's
+// object is one COM object, with only the interfaces of its own.
 
 #include "app/forms/application.h"
 #include "app/forms/form.h"
+#include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
 
 #include <oleacc.h>
+#include <servprov.h>
 
 #include <string>
 
@@ -75,6 +79,9 @@ class Accessible {
         VariantInit(&state);
         return SUCCEEDED(object_->get_accState(self(), &state)) && state.vt == VT_I4 ? state.lVal : 0;
     }
+    HRESULT doDefaultAction() const { return object_->accDoDefaultAction(self()); }
+    HRESULT select(LONG flags) const { return object_->accSelect(flags, self()); }
+    IAccessible* object() const { return object_; }
     std::wstring name() const { return text(&IAccessible::get_accName); }
     std::wstring value() const { return text(&IAccessible::get_accValue); }
     std::wstring description() const { return text(&IAccessible::get_accDescription); }
@@ -134,6 +141,68 @@ TEST_F(Accessibility, EveryReachableControlTellsItsRoleNameStateAndValue) {
     settings.click(L"Option3", 1);
     EXPECT_TRUE(Accessible(settings.control(L"Option3", 1)).state() & STATE_SYSTEM_CHECKED);
     EXPECT_FALSE(Accessible(settings.control(L"Option3", 0)).state() & STATE_SYSTEM_CHECKED);
+}
+
+// A screen reader's default action presses a button or selects an option as a click does,
+// and its selection takes the focus, but neither acts while another handler waits: here the
+// save button's, in its confirm box.
+TEST_F(Accessibility, TheDefaultActionClicksButStartsNothingInsideAnotherHandler) {
+    test::TempFolder game(L"游戏");
+    const std::wstring settingsFile = game.file(L"qirmod.ini"), gameLog = game.file(L"qir_trovane.log");
+    test::writeFile(settingsFile, test::kWorkedExample);
+    test::ProgramRun run(test::installProgram(game.path(), true), L"", game.path());
+    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    ASSERT_TRUE(window);
+    const test::SettingsWindow settings(window);
+    ASSERT_EQ(Accessible(settings.control(L"Command2")).select(SELFLAG_TAKEFOCUS), S_OK);
+    EXPECT_EQ(test::focusOf(window), settings.control(L"Command2"));
+    ASSERT_EQ(Accessible(settings.control(L"Command1")).doDefaultAction(), S_OK);
+    HWND confirm = run.waitForWindow(test::kMessageBoxClass, kConfirmTitle, 5000);
+    ASSERT_TRUE(confirm) << "the save button was pressed";
+    EXPECT_TRUE(FAILED(Accessible(settings.control(L"Command2")).doDefaultAction()));
+    EXPECT_TRUE(FAILED(Accessible(settings.control(L"Option3", 1)).select(SELFLAG_TAKEFOCUS)));
+    test::pressButton(confirm, IDNO);
+    ASSERT_TRUE(test::waitUntil(
+        [&] { return !test::findWindow(run.processId(), test::kMessageBoxClass, kConfirmTitle); }));
+
+    ASSERT_EQ(Accessible(settings.control(L"Option3", 1)).doDefaultAction(), S_OK);
+    ASSERT_TRUE(test::waitUntil([&] { return settings.checked(L"Option3", 1); }))
+        << "full screen was selected";
+    EXPECT_FALSE(test::fileExists(gameLog)) << "the refused run button ran after all";
+    EXPECT_EQ(test::readFile(settingsFile), test::kWorkedExample);
+    ASSERT_EQ(Accessible(settings.control(L"Command2")).doDefaultAction(), S_OK);
+    ASSERT_TRUE(test::waitUntil([&] { return test::fileExists(gameLog); }, 10000)) << "the game started";
+    EXPECT_EQ(test::readFile(settingsFile),
+              "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
+              "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
+}
+
+// Each control's object answers for itself alone. An interface of the standard object that
+// it is built on would break COM's identity, and the standard object's IServiceProvider
+// tells UI Automation to read the standard object instead of it.
+TEST_F(Accessibility, EachControlIsOneObjectWithOnlyItsOwnInterfaces) {
+    Trovane_Config form;
+    form.create();
+    const Accessible control(form.Command1.hwnd());
+    ASSERT_TRUE(control.found());
+    IUnknown* identity = nullptr;
+    ASSERT_EQ(control.object()->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&identity)),
+              S_OK);
+    for (const IID& own : {__uuidof(IUnknown), __uuidof(IDispatch), __uuidof(IAccessible)}) {
+        IUnknown* asked = nullptr;
+        ASSERT_EQ(control.object()->QueryInterface(own, reinterpret_cast<void**>(&asked)), S_OK);
+        IUnknown* itsIdentity = nullptr;
+        asked->QueryInterface(__uuidof(IUnknown), reinterpret_cast<void**>(&itsIdentity));
+        EXPECT_EQ(itsIdentity, identity);
+        itsIdentity->Release();
+        asked->Release();
+    }
+    for (const IID& foreign : {__uuidof(IServiceProvider), __uuidof(IOleWindow), __uuidof(IEnumVARIANT)}) {
+        void* asked = reinterpret_cast<void*>(1);
+        EXPECT_EQ(control.object()->QueryInterface(foreign, &asked), E_NOINTERFACE);
+        EXPECT_EQ(asked, nullptr);
+    }
+    identity->Release();
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The real program worked with a pad only: the prefix's stand-in XInput DLL plays back a
-// script of pad states, one state for a number of the program's readings.
+// script of pad states, one state for a number of the program's readings, and says when it
+// has played them all. Proton's gamepad layer is played by a process named xalia.exe.
 
 #include "app/forms/application.h"
 #include "app/forms/form.h"
@@ -37,21 +38,32 @@ class Gamepad : public testing::Test {
   protected:
     // Starts the program with the pad playing the script, and waits for the settings window.
     // The stand-in pad is no HID device, so the program reads it only when told to.
-    test::SettingsWindow start(const std::string& script, const wchar_t* readXInput = L"always") {
+    // PROTON_USE_XALIA is Proton's switch of its gamepad layer.
+    test::SettingsWindow start(const std::string& script, const wchar_t* readXInput = L"always",
+                               const wchar_t* protonUseXalia = nullptr) {
         run.reset(); // a run before it ends first
         test::writeFile(iniFile(), test::kWorkedExample);
         test::writeFile(scriptFile(), script);
+        DeleteFileW((scriptFile() + L".played").c_str());
         SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", scriptFile().c_str());
         SetEnvironmentVariableW(L"TROVANE_GAMEPAD", readXInput);
+        SetEnvironmentVariableW(L"PROTON_USE_XALIA", protonUseXalia);
         run = std::make_unique<test::ProgramRun>(test::installProgram(game.path(), true), L"", game.path());
-        SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", nullptr);
-        SetEnvironmentVariableW(L"TROVANE_GAMEPAD", nullptr);
+        for (const wchar_t* name : {L"TROVANE_PAD_SCRIPT", L"TROVANE_GAMEPAD", L"PROTON_USE_XALIA"})
+            SetEnvironmentVariableW(name, nullptr);
         HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
         EXPECT_TRUE(window);
         return test::SettingsWindow(window);
     }
     std::wstring iniFile() const { return game.file(L"qirmod.ini"); }
     std::wstring scriptFile() const { return scripts.file(L"pad.txt"); }
+    // Waits until the program has read every state of the script.
+    bool played() const {
+        return test::waitUntil([&] { return test::fileExists(scriptFile() + L".played"); }, 15000);
+    }
+    HWND box(const wchar_t* title) const {
+        return test::findWindow(run->processId(), test::kMessageBoxClass, title);
+    }
     int gameStarts() const {
         const std::wstring log = game.file(L"qir_trovane.log");
         if (!test::fileExists(log))
@@ -71,7 +83,6 @@ TEST_F(Gamepad, NavigatesChangesSavesAndStartsTheGame) {
                                repeated(kUp, 2) + kStickUp + kRight + repeated(kDown, 4) + kStickDown +
                                "3 rb\n3\n3 start\n";
     const test::SettingsWindow window = start(script);
-    SendMessageW(window.window(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
     ASSERT_TRUE(test::waitUntil([&] { return gameStarts() == 1; }, 15000));
     EXPECT_EQ(test::readFile(iniFile()),
               "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
@@ -79,8 +90,7 @@ TEST_F(Gamepad, NavigatesChangesSavesAndStartsTheGame) {
     EXPECT_EQ(window.text(L"Label7"), L"3");
     EXPECT_EQ(window.text(L"Label9"), L"60");
     EXPECT_EQ(test::focusOf(window.window()), window.control(L"HScroll3"));
-    EXPECT_EQ(SendMessageW(window.window(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0) << "the focus shows";
-    test::pumpMessages(500);
+    ASSERT_TRUE(played());
     EXPECT_EQ(gameStarts(), 1);
     EXPECT_TRUE(IsWindowVisible(window.window()));
 }
@@ -90,10 +100,10 @@ TEST_F(Gamepad, NavigatesChangesSavesAndStartsTheGame) {
 TEST_F(Gamepad, AnswersTheBoxesWithTheirButtonsAndB) {
     const std::string lowered = std::string(kAtRest) + kUp + "3 lb\n3\n" + kDown + kRight;
     const test::SettingsWindow window = start(lowered + "3 a\n10\n3 b\n10\n");
-    ASSERT_TRUE(test::waitUntil([&] { return window.text(L"Label9") == L"40"; }, 10000));
-    test::pumpMessages(1000);
-    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kConfirmTitle));
-    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kSaveTitle));
+    ASSERT_TRUE(played());
+    EXPECT_EQ(window.text(L"Label9"), L"40");
+    EXPECT_FALSE(box(kConfirmTitle));
+    EXPECT_FALSE(box(kSaveTitle));
     EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample) << "B said No";
 
     const test::SettingsWindow again =
@@ -102,10 +112,66 @@ TEST_F(Gamepad, AnswersTheBoxesWithTheirButtonsAndB) {
     EXPECT_EQ(test::readFile(iniFile()),
               "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=2\r\n"
               "[constant]\r\nGame_Speed=40\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
-    EXPECT_TRUE(test::waitUntil(
-        [&] { return !test::findWindow(run->processId(), test::kMessageBoxClass, kSaveTitle); }, 5000))
-        << "B closed Done";
+    EXPECT_TRUE(test::waitUntil([&] { return !box(kSaveTitle); }, 5000)) << "B closed Done";
     EXPECT_TRUE(IsWindowVisible(again.window()));
+}
+
+// The save button's A, Yes, and "Done" answered by someone else (Proton's gamepad layer) on a
+// press that the program reads only once the box has gone: the press was the box's, so it
+// does not press the save button again.
+TEST_F(Gamepad, APressThatSomeoneElseAnsweredFirstDoesNotLandOnTheWindow) {
+    start(std::string(kAtRest) + "3 a\n10\n3 a\n10\n1 close-box\n3 a\n10\n");
+    ASSERT_TRUE(played());
+    EXPECT_FALSE(box(kSaveTitle)) << "Done was answered";
+    EXPECT_FALSE(box(kConfirmTitle)) << "the save button was pressed again";
+    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample);
+}
+
+// A and Start in one reading: A opens the save button's confirm box, answered No; Start,
+// read before the box came, does not press the run button after it has gone. The file
+// changes on disk meanwhile, so a save would show.
+TEST_F(Gamepad, ThePressesOfOneReadingEndWhereAHandlerOpensABox) {
+    const test::SettingsWindow window = start(std::string(kAtRest) + "3 a start\n10\n");
+    constexpr char kChangedOnDisk[] = "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
+                                      "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+    test::writeFile(iniFile(), kChangedOnDisk);
+    HWND confirm = run->waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
+    ASSERT_TRUE(confirm);
+    test::pressButton(confirm, IDNO);
+    ASSERT_TRUE(test::waitUntil([&] { return !box(kConfirmTitle); }));
+    SendMessageTimeoutW(window.window(), WM_NULL, 0, 0, SMTO_NORMAL, 10000,
+                        nullptr); // the program has gone on
+    EXPECT_EQ(test::readFile(iniFile()), kChangedOnDisk) << "the run button saved";
+}
+
+// Proton's gamepad layer running beside the program in its usual mode drives the message
+// boxes, so the program leaves them to it; it does not drive the settings window, which the
+// program's pad still does.
+TEST_F(Gamepad, LeavesMessageBoxesToProtonsGamepadLayer) {
+    const test::ProgramRun layer(forms::applicationDirectory() + L"\\xalia.exe", L"", scripts.path());
+    start(std::string(kAtRest) + "3 a\n10\n3 a\n10\n3 b\n10\n");
+    ASSERT_TRUE(played());
+    HWND confirm = box(kConfirmTitle);
+    ASSERT_TRUE(confirm) << "the pad pressed the save button, and left its box alone";
+    test::pressButton(confirm, IDNO);
+    EXPECT_TRUE(test::waitUntil([&] { return !box(kConfirmTitle); }));
+    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample);
+}
+
+// Told to drive every window, Proton's gamepad layer drives the settings window too: the
+// program's pad stands down, even when told to read XInput always; its Back, read a quarter
+// second after the window shows, would have closed it while the keys move the focus.
+TEST_F(Gamepad, StandsDownWhereProtonsGamepadLayerDrivesEveryWindow) {
+    const test::SettingsWindow window = start("1\n3 back\n", L"always", L"1");
+    test::bringToFront(window.window());
+    HWND focus = test::focusOf(window.window());
+    for (int press = 0; press < 3; ++press) {
+        test::pressKey(VK_TAB);
+        ASSERT_TRUE(test::waitUntil([&] { return test::focusOf(window.window()) != focus; })) << "Tab moves";
+        focus = test::focusOf(window.window());
+    }
+    EXPECT_FALSE(run->waitForExit(0)) << "the pad's Back closed the window";
+    EXPECT_FALSE(run->hasLoaded(L"xinput1_4.dll"));
 }
 
 // Back closes the window without saving, but only once the window is in front again.

@@ -2,8 +2,11 @@
 // the states of the script file that TROVANE_PAD_SCRIPT names, each state for a number of
 // readings of that pad, so that a test does not depend on how fast the program polls.
 // Without the variable no pad is connected. One state per line, '#' starts a comment:
-//   READINGS [a b x y start back lb rb up down left right] [lx=N] [ly=N]
-// After the last line pad 0 stays connected with nothing pressed.
+//   READINGS [a b x y start back lb rb up down left right] [lx=N] [ly=N] [close-box]
+// close-box plays someone else who answers a press before the program reads it, as
+// Proton's gamepad layer does: when the state begins, the first button of the message box
+// that the reading thread shows gets a click, posted. After the last line pad 0 stays
+// connected with nothing pressed, and the file SCRIPT.played tells a test so.
 
 #include <windows.h>
 
@@ -15,6 +18,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,6 +26,7 @@ namespace {
 struct Step {
     XINPUT_GAMEPAD pad{};
     int readings = 0;
+    bool closesBox = false;
 };
 
 const std::map<std::string, WORD> kButtons{{"a", XINPUT_GAMEPAD_A},
@@ -46,14 +51,32 @@ Step parseStep(const std::string& line) {
             step.pad.sThumbLX = static_cast<SHORT>(std::stoi(word.substr(3)));
         else if (word.starts_with("ly="))
             step.pad.sThumbLY = static_cast<SHORT>(std::stoi(word.substr(3)));
+        else if (word == "close-box")
+            step.closesBox = true;
         else
             step.pad.wButtons |= kButtons.at(word);
     }
     return step;
 }
 
+BOOL CALLBACK takeMessageBox(HWND window, LPARAM found) {
+    wchar_t name[8];
+    if (!IsWindowVisible(window) || !GetClassNameW(window, name, 8) || std::wstring(name) != L"#32770")
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void clickMessageBoxButton() {
+    HWND box = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), takeMessageBox, reinterpret_cast<LPARAM>(&box));
+    if (HWND button = box ? FindWindowExW(box, nullptr, L"Button", nullptr) : nullptr)
+        PostMessageW(button, BM_CLICK, 0, 0);
+}
+
 struct Script {
     bool connected = false;
+    std::wstring scriptPath;
     std::vector<Step> steps;
     std::size_t at = 0;
     int readingsLeft = 0;
@@ -64,6 +87,7 @@ struct Script {
         if (length == 0 || length >= MAX_PATH)
             return;
         connected = true;
+        scriptPath = path;
         std::ifstream file{std::filesystem::path(path)};
         for (std::string line; std::getline(file, line);)
             if (Step step = parseStep(line); step.readings > 0)
@@ -74,11 +98,21 @@ struct Script {
     XINPUT_GAMEPAD next() {
         while (at < steps.size() && readingsLeft == 0 && ++at < steps.size())
             readingsLeft = steps[at].readings;
-        if (at >= steps.size())
+        if (at >= steps.size()) {
+            markPlayed();
             return {};
-        --readingsLeft;
+        }
+        if (readingsLeft-- == steps[at].readings && steps[at].closesBox)
+            clickMessageBoxButton();
         return steps[at].pad;
     }
+
+    void markPlayed() {
+        if (std::exchange(played, true))
+            return;
+        std::ofstream{std::filesystem::path(scriptPath + L".played")};
+    }
+    bool played = false;
 };
 
 } // namespace

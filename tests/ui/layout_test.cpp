@@ -3,6 +3,7 @@
 
 #include "app/forms/application.h"
 #include "app/forms/dpi.h"
+#include "app/trovane_main.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
 
@@ -114,6 +115,31 @@ TEST_F(Layout, Frame6AndTheThirdBattleButtonLieInFront) {
     const POINT middle{pixels(2640 + 400), pixels(240 + 180)};
     EXPECT_EQ(ChildWindowFromPointEx(named(form, L"Frame6").hwnd(), middle, CWP_SKIPINVISIBLE),
               form.Option4[2].hwnd());
+}
+
+BOOL CALLBACK findUndrivenChild(HWND child, LPARAM found) {
+    wchar_t name[32];
+    if (!GetClassNameW(child, name, 32) || lstrcmpiW(name, L"Button") == 0 || lstrcmpiW(name, L"Static") == 0)
+        return TRUE;
+    *reinterpret_cast<bool*>(found) = true;
+    return FALSE;
+}
+
+bool hasChildOfAnotherClass(HWND window) {
+    bool found = false;
+    EnumChildWindows(window, findUndrivenChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Proton's gamepad layer, in its usual mode, drives a window whose children are all of the
+// classes it knows, buttons and static texts, as in a message box, and leaves alone a
+// window with a child of another class. Both windows keep one (frames and scroll bars, the
+// splash's picture), so that the layer does not act on a press beside the program's own pad.
+TEST_F(Layout, BothWindowsKeepAChildThatProtonsGamepadLayerLeavesAlone) {
+    Trovane_Main splash;
+    splash.create();
+    EXPECT_TRUE(hasChildOfAnotherClass(form.hwnd()));
+    EXPECT_TRUE(hasChildOfAnotherClass(splash.hwnd()));
 }
 
 } // namespace
