@@ -3,11 +3,12 @@
 // instead, as the run button does after saving, and ends.
 
 #include "app/command_line.h"
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/trovane_main.h"
+#include "forms/core/events.h"
+#include "forms/core/form.h"
+#include "forms/input/message_loop.h"
 #include "ui/game_launch.h"
 #include "ui/trovane_config.h"
+#include "ui/trovane_main.h"
 
 #include <windows.h>
 

@@ -8,10 +8,10 @@
 // read once through the system's XInput itself. Built a second time with the program's
 // manifest (common controls 6) as bare_window_manifest.exe.
 
-#include "app/forms/picture.h"
-#include "app/forms/system_dll.h"
-#include "app/forms/xinput_pad.h"
 #include "bench/bench_resources.h"
+#include "forms/controls/picture.h"
+#include "forms/input/xinput_pad.h"
+#include "forms/platform/system_dll.h"
 
 #include <windows.h>
 

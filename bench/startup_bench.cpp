@@ -4,9 +4,8 @@
 // part of the program costs when added alone to the bare window. Prints tables of
 // medians.   startup_bench.exe [RUNS]
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/trovane_main.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "locale/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
 #include "settings/profile_save.h"
@@ -15,6 +14,7 @@
 #include "tests/support/test_support.h"
 #include "ui/localisation_step.h"
 #include "ui/trovane_config.h"
+#include "ui/trovane_main.h"
 
 #include <objbase.h>
 #include <psapi.h>

@@ -7,6 +7,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cwctype>
 #include <map>
 #include <string>
@@ -31,10 +32,11 @@ const char* iconvName(std::uint32_t codePage) {
     }
 }
 
-// One converter per direction, opened once: opening one costs more than most conversions.
+// One converter per direction, opened once and kept: opening one costs more than most
+// conversions. The names are the static ones of iconvName, so their addresses tell them apart.
 iconv_t converterFor(const char* to, const char* from) {
     static struct Converters {
-        std::map<std::pair<std::string, std::string>, iconv_t> open;
+        std::map<std::pair<const char*, const char*>, iconv_t> open;
         ~Converters() {
             for (const auto& [directions, converter] : open)
                 if (converter != reinterpret_cast<iconv_t>(-1))
@@ -56,8 +58,8 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     iconv_t converter = converterFor(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1))
         return std::nullopt;
+    static std::vector<char> buffer(4096); // one for every conversion
     std::string output;
-    std::vector<char> buffer(4096);
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
     while (inLeft > 0) {
@@ -76,12 +78,20 @@ std::optional<std::string> convert(const char* to, const char* from, std::string
     return output;
 }
 
+// Every code page here keeps ASCII as it is, so plain ASCII needs no converter.
+template <typename Text> bool isAscii(const Text& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](auto unit) { return static_cast<unsigned>(unit) < 0x80; });
+}
+
 } // namespace
 
 std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage) {
     const char* name = iconvName(codePage);
     if (!name)
         return std::nullopt;
+    if (isAscii(text))
+        return std::string(text.begin(), text.end());
     const std::string_view units(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
     return convert(name, "WCHAR_T", units, sizeof(wchar_t), "?");
 }
@@ -90,6 +100,8 @@ std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, std::ui
     const char* name = iconvName(codePage);
     if (!name)
         return std::nullopt;
+    if (isAscii(bytes))
+        return std::wstring(bytes.begin(), bytes.end());
     const wchar_t replacement = 0xFFFD;
     const auto units =
         convert("WCHAR_T", name, bytes, 1,

@@ -1,6 +1,6 @@
 #include "locale/gb_big5_api.h"
 
-#include "app/forms/error.h"
+#include "forms/core/error.h"
 #include "locale/code_pages.h"
 #include "locale/script_mapping.h"
 

@@ -2,7 +2,7 @@
 // gb_big5_api: the system's charset and the conversion of the window's texts between
 // simplified Chinese (GBK, code page 936) and traditional Chinese (Big5, code page 950).
 
-#include "app/forms/control.h"
+#include "forms/core/control.h"
 
 #include <windows.h>
 

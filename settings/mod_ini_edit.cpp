@@ -1,6 +1,6 @@
 #include "settings/mod_ini_edit.h"
 
-#include "app/forms/error.h"
+#include "forms/core/error.h"
 
 namespace ModINIedit {
 

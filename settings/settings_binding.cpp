@@ -1,6 +1,6 @@
 #include "settings/settings_binding.h"
 
-#include "app/forms/conversions.h"
+#include "forms/core/conversions.h"
 #include "settings/mod_ini_edit.h"
 
 #include <array>

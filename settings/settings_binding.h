@@ -1,10 +1,10 @@
 #pragma once
 // The settings file's seven keys and their binding to the settings window's controls.
 
-#include "app/forms/control_array.h"
-#include "app/forms/hscrollbar.h"
-#include "app/forms/label.h"
-#include "app/forms/option_button.h"
+#include "forms/controls/hscrollbar.h"
+#include "forms/controls/label.h"
+#include "forms/controls/option_button.h"
+#include "forms/core/control_array.h"
 
 #include <windows.h>
 

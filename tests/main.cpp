@@ -1,7 +1,8 @@
 // Test entry. With --throw-in-handler the process instead raises an error inside an
 // event handler, so that a test can watch the run-time error box from outside.
 
-#include "app/forms/application.h"
+#include "forms/core/application.h"
+#include "forms/core/events.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>

@@ -8,7 +8,8 @@ tools="$(cd "$(dirname "$0")" && pwd)"
 wine=("$tools/wine.sh" "$1")
 folder="$(cd "$2" && pwd)"
 screenshot="${3:-}"
-export WINEPREFIX="$folder/../wine-demo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The demo's prefix is shared by both builds, beside the tests' (build/wine-prefixes).
+export WINEPREFIX="$folder/../../wine-prefixes/demo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$tools/wine-prefix.sh" "$1" "$WINEPREFIX"
 export LANG="${DEMO_LANG:-zh_CN.UTF-8}" LC_ALL="${DEMO_LANG:-zh_CN.UTF-8}"
 echo "Demo game folder: $folder"

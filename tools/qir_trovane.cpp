@@ -2,7 +2,7 @@
 // beside itself what it found when it started (its working directory, its command
 // line and arguments, and the qirmod.ini beside it), then ends.
 
-#include "app/forms/application.h"
+#include "forms/core/application.h"
 #include "locale/code_pages.h"
 
 #include <windows.h>

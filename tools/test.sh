@@ -10,7 +10,7 @@ tools/install-deps.sh
 for build in build/mingw-x86 build/mingw-x64; do # a run that was cut short may leave its small disk
   if mountpoint -q "$build/small-disk" 2>/dev/null; then umount "$build/small-disk"; fi
 done
-rm -rf build/mingw-x86 build/mingw-x64 build/native-fuzz
+rm -rf build/mingw-x86 build/mingw-x64 build/native-fuzz build/wine-prefixes
 free_mib=$(df --output=avail -m . | tail -1)
 if ((free_mib < 3072)); then # the Wine prefixes need most of it (see the README)
   echo "tools/test.sh: only ${free_mib} MiB of disk is free here; the tests need about 3 GiB" >&2

@@ -2,7 +2,8 @@
 # Prepares a Wine prefix for the demo and the tests, and leaves its wineserver running.
 #   tools/wine-prefix.sh x64|x86 PREFIX [DPI] [LOCALE] [XINPUT_DLL]
 # The architecture is that of the build whose programs run in it (see tools/wine.sh).
-# XINPUT_DLL, a stand-in for the tests' gamepad, is installed as the system's XInput.
+# XINPUT_DLL, a stand-in for the tests' gamepad, is installed as the system's XInput of that
+# architecture, so that one prefix serves both builds.
 # LOCALE is the system locale the prefix is made under (zh_CN.UTF-8 by default): Wine
 # chooses the prefix's fonts by it, as a player's prefix gets them from the desktop's.
 # Wine's background processes keep the standard handles of whoever starts them first,
@@ -16,23 +17,11 @@ export LANG="${4:-zh_CN.UTF-8}" LC_ALL="${4:-zh_CN.UTF-8}"
 mkdir -p "$WINEPREFIX"
 quiet() { "$@" >/dev/null 2>&1 </dev/null; }
 quiet wineserver -p || true # a server already running is fine
-# Every prefix gets its own 1.3 GB copy of Wine's system files. A new one shares the
-# identical ones with the prefixes already made in this tree (hard links), so that all the
-# tests' prefixes take little more disk than one. Only program files, fonts and code page
-# tables are shared: nothing writes to them in place.
-share_system_files() {
-  local build folder windows=()
-  build="$(dirname "$0")/../build"
-  for folder in "$WINEPREFIX" "$build"/wine-* "$build"/*/wine-*; do
-    [[ -d "$folder/drive_c/windows" ]] && windows+=("$folder/drive_c/windows")
-  done
-  quiet hardlink --content --include '\.(dll|drv|exe|sys|ocx|acm|cpl|tlb|ax|nls|ttf)$' "${windows[@]}" ||
-    echo "wine-prefix.sh: the new prefix's system files stay unshared" >&2
-}
 # Initialising again would put Wine's defaults back over the settings below.
+# Every prefix has its own copy of Wine's system files (1.3 GB), shared with no other:
+# Wine rewrites them in place (wineboot -u, CopyFileW onto one).
 if [[ ! -f "$WINEPREFIX/system.reg" ]]; then
   quiet "${wine[@]}" wineboot -i
-  share_system_files
 fi
 reg() { quiet "${wine[@]}" reg "$@" /f || true; }
 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
@@ -43,7 +32,7 @@ reg delete 'HKLM\Software\Wow6432Node\Microsoft\Windows NT\CurrentVersion\AeDebu
 if [[ -n "${5:-}" ]]; then
   system="$WINEPREFIX/drive_c/windows/system32"
   [[ "$1" == x86 && -d "$WINEPREFIX/drive_c/windows/syswow64" ]] && system="$WINEPREFIX/drive_c/windows/syswow64"
-  cp --remove-destination "$5" "$system/xinput1_4.dll" # never into a shared file
+  cp "$5" "$system/xinput1_4.dll"
   reg add 'HKCU\Software\Wine\DllOverrides' /v xinput1_4 /t REG_SZ /d native
 fi
 # Restart the server so that every later program sees the settings.

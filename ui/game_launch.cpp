@@ -1,9 +1,9 @@
 #include "ui/game_launch.h"
 
-#include "app/forms/application.h"
-#include "app/forms/com.h"
-#include "app/forms/message_box.h"
-#include "app/forms/system_dll.h"
+#include "forms/core/application.h"
+#include "forms/platform/com.h"
+#include "forms/platform/message_box.h"
+#include "forms/platform/system_dll.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/forms/control_collection.h"
+#include "forms/core/control_collection.h"
 
 // The last step of loading the settings window: the charset rule, then each control's
 // texts through the script conversion, control by control in the collection's order.

@@ -1,8 +1,10 @@
 #include "ui/trovane_config.h"
 
-#include "app/forms/application.h"
-#include "app/forms/conversions.h"
-#include "app/forms/message_box.h"
+#include "forms/controls/control_kinds.h"
+#include "forms/core/application.h"
+#include "forms/core/conversions.h"
+#include "forms/input/gamepad.h"
+#include "forms/platform/message_box.h"
 #include "locale/gb_big5_api.h"
 #include "settings/mod_ini_edit.h"
 #include "ui/game_launch.h"
@@ -39,7 +41,7 @@ std::wstring systemMessage(DWORD error) {
 } // namespace
 
 Trovane_Config::Trovane_Config()
-    : Form(trovane_config_layout::form, trovane_config_layout::controls),
+    : Form(trovane_config_layout::form, trovane_config_layout::controls, forms::makeControl),
       SettingsControls{controlArray<forms::OptionButton>(L"Option1"),
                        controlArray<forms::OptionButton>(L"Option2"),
                        controlArray<forms::OptionButton>(L"Option3"),
@@ -67,6 +69,7 @@ void Trovane_Config::Form_Load() {
     ModINIedit::INIFileName = forms::applicationDirectory() + L"\\qirmod.ini";
     readINI();
     localisationStep(*this);
+    forms::gamepad::start(); // the window and its message boxes take the pad; the splash does not
 }
 
 void Trovane_Config::Form_Unload(std::int16_t& /*Cancel*/) {

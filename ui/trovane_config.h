@@ -1,11 +1,11 @@
 #pragma once
 // The settings window.
 
-#include "app/forms/command_button.h"
-#include "app/forms/form.h"
-#include "app/forms/hscrollbar.h"
-#include "app/forms/label.h"
-#include "app/forms/option_button.h"
+#include "forms/controls/command_button.h"
+#include "forms/controls/hscrollbar.h"
+#include "forms/controls/label.h"
+#include "forms/controls/option_button.h"
+#include "forms/core/form.h"
 #include "settings/settings_binding.h"
 
 #include <cstdint>

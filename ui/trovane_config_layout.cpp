@@ -1,6 +1,6 @@
 #include "ui/trovane_config_layout.h"
 
-#include "app/forms/application.h"
+#include "forms/core/application.h"
 #include "resources/resource_ids.h"
 
 namespace trovane_config_layout {
@@ -18,7 +18,7 @@ const forms::FormSpec form{.caption = forms::kProgramTitle,
                            .clientWidth = 5460,
                            .clientHeight = 5985,
                            .icon = IDI_TROVANE_CONFIG,
-                           .gamepadStart = L"Command2"};
+                           .startButton = L"Command2"};
 
 // Rows later in the table lie in front: Frame6 before Frame5, Option4(2) before Option4(1).
 // clang-format off

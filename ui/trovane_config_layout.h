@@ -1,7 +1,7 @@
 #pragma once
 // The settings window and its thirty controls, one row per control.
 
-#include "app/forms/layout.h"
+#include "forms/core/layout.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 // its value, and each option tells its group; its default action clicks it. Each control's
 // object is one COM object, with only the interfaces of its own.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"

@@ -3,13 +3,13 @@
 // and ends; no case crashes, hangs or changes the file. What the file holds is read from
 // outside, through the platform's profile functions, with the settings rules applied here.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/trovane_main.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
 #include "tools/corpus/settings_corpus.h"
+#include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // script of pad states, one state for a number of the program's readings, and says when it
 // has played them all. Proton's gamepad layer is played by a process named xalia.exe.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/forms/xinput_pad.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
+#include "forms/input/xinput_pad.h"
 #include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"

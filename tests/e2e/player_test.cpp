@@ -2,14 +2,14 @@
 // message boxes answered by clicking their buttons, results read from the screen and
 // from the files on disk.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/trovane_main.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
 #include "ui/trovane_config.h"
+#include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // A form made in advance (while the splash waits) still loads when it is shown. A control's
 // window keeps what another subclass of it does.
 
-#include "app/forms/error.h"
+#include "forms/core/error.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
-#include "app/forms/application.h"
-#include "app/forms/conversions.h"
-#include "app/forms/error.h"
+#include "forms/core/application.h"
+#include "forms/core/conversions.h"
+#include "forms/core/error.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // and the stick with its dead zone and hysteresis, repeats while held, one action per
 // button press, and nothing for what was held before the pad was first read.
 
-#include "app/forms/gamepad_mapping.h"
+#include "forms/input/gamepad_mapping.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 namespace {
 
-using forms::PadAction;
+using forms::Navigation;
 using forms::PadMapping;
-using Actions = std::vector<PadAction>;
+using Actions = std::vector<Navigation>;
 
 XINPUT_GAMEPAD buttons(WORD held) {
     return {held, 0, 0, 0, 0, 0, 0};
@@ -39,15 +39,15 @@ void expectActions(const std::vector<Reading>& readings, DWORD start = 0) {
 
 TEST(PadMapping, AHeldDirectionActsAtOnceThenRepeatsAfterHalfASecondEveryTenth) {
     const XINPUT_GAMEPAD down = buttons(XINPUT_GAMEPAD_DPAD_DOWN);
-    const std::vector<Reading> readings{{10, down, {PadAction::Down}},
+    const std::vector<Reading> readings{{10, down, {Navigation::Down}},
                                         {400, down, {}},
                                         {509, down, {}},
-                                        {510, down, {PadAction::Down}},
+                                        {510, down, {Navigation::Down}},
                                         {560, down, {}},
-                                        {610, down, {PadAction::Down}},
-                                        {710, down, {PadAction::Down}},
+                                        {610, down, {Navigation::Down}},
+                                        {710, down, {Navigation::Down}},
                                         {720, buttons(0), {}},
-                                        {730, down, {PadAction::Down}},
+                                        {730, down, {Navigation::Down}},
                                         {800, down, {}}};
     expectActions(readings);
     expectActions(readings, 0xFFFFFF00); // across the tick count's wrap-around
@@ -55,32 +55,32 @@ TEST(PadMapping, AHeldDirectionActsAtOnceThenRepeatsAfterHalfASecondEveryTenth) 
 
 TEST(PadMapping, TheStickCountsBeyondHalfWayAndUntilItIsBackInTheDeadZone) {
     expectActions({{10, stick(0, 16000), {}}, // within the dead zone's margin: nothing yet
-                   {20, stick(0, 20000), {PadAction::Up}},
+                   {20, stick(0, 20000), {Navigation::Up}},
                    {30, stick(0, 9000), {}}, // resting near the edge: still held, no flicker
                    {40, stick(0, 20000), {}},
                    {50, stick(0, 7000), {}}, // back in the dead zone: released
-                   {60, stick(0, 20000), {PadAction::Up}},
-                   {70, stick(0, -20000), {PadAction::Down}},
-                   {80, stick(-20000, 0), {PadAction::Left}},
-                   {90, stick(30000, -20000), {PadAction::Right}}, // the stronger axis of a diagonal
-                   {100, stick(30000, -32768), {}}});              // still right while it leans right
+                   {60, stick(0, 20000), {Navigation::Up}},
+                   {70, stick(0, -20000), {Navigation::Down}},
+                   {80, stick(-20000, 0), {Navigation::Left}},
+                   {90, stick(30000, -20000), {Navigation::Right}}, // the stronger axis of a diagonal
+                   {100, stick(30000, -32768), {}}});               // still right while it leans right
 }
 
 TEST(PadMapping, TheDPadWinsOverTheStick) {
-    expectActions({{10, stick(0, 30000), {PadAction::Up}},
-                   {20, {XINPUT_GAMEPAD_DPAD_LEFT, 0, 0, 0, 30000, 0, 0}, {PadAction::Left}}});
+    expectActions({{10, stick(0, 30000), {Navigation::Up}},
+                   {20, {XINPUT_GAMEPAD_DPAD_LEFT, 0, 0, 0, 30000, 0, 0}, {Navigation::Left}}});
 }
 
 TEST(PadMapping, EachPressOfAButtonActsOnceHoweverLongItIsHeld) {
     constexpr WORD a = XINPUT_GAMEPAD_A, start = XINPUT_GAMEPAD_START;
-    expectActions({{10, buttons(a), {PadAction::A}},
+    expectActions({{10, buttons(a), {Navigation::Press}},
                    {600, buttons(a), {}},
-                   {610, buttons(a | start), {PadAction::Start}},
+                   {610, buttons(a | start), {Navigation::Start}},
                    {620, buttons(0), {}},
                    {630,
                     buttons(XINPUT_GAMEPAD_B | XINPUT_GAMEPAD_BACK | XINPUT_GAMEPAD_LEFT_SHOULDER |
                             XINPUT_GAMEPAD_RIGHT_SHOULDER),
-                    {PadAction::B, PadAction::Back, PadAction::LeftShoulder, PadAction::RightShoulder}}});
+                    {Navigation::Cancel, Navigation::Close, Navigation::StepBack, Navigation::StepForward}}});
 }
 
 TEST(PadMapping, WhatWasHeldBeforeTheFirstReadingDoesNotAct) {
@@ -89,7 +89,7 @@ TEST(PadMapping, WhatWasHeldBeforeTheFirstReadingDoesNotAct) {
     EXPECT_EQ(mapping.update(held, 0), Actions{});
     EXPECT_EQ(mapping.update(held, 2000), Actions{}) << "a held direction does not start repeating";
     EXPECT_EQ(mapping.update(buttons(0), 2010), Actions{});
-    EXPECT_EQ(mapping.update(held, 2020), (Actions{PadAction::Up, PadAction::Start}));
+    EXPECT_EQ(mapping.update(held, 2020), (Actions{Navigation::Up, Navigation::Start}));
     mapping.reset(); // the window went to the background with them held
     EXPECT_EQ(mapping.update(held, 5000), Actions{});
 }

@@ -2,8 +2,8 @@
 // system's imaging codecs (WIC) decode from the same bytes: the same size, and on average
 // within 2 levels of each channel.
 
-#include "app/forms/application.h"
-#include "app/forms/jpeg_decoder.h"
+#include "forms/core/application.h"
+#include "forms/platform/jpeg_decoder.h"
 #include "resources/resource_ids.h"
 
 #include <gtest/gtest.h>

@@ -3,8 +3,10 @@
 // no pad action start another. The test's own process reads the prefix's stand-in pad, so
 // this group runs alone in its process: the stand-in reads its script once.
 
-#include "app/forms/command_button.h"
-#include "app/forms/form.h"
+#include "forms/controls/command_button.h"
+#include "forms/controls/control_kinds.h"
+#include "forms/core/form.h"
+#include "forms/input/gamepad.h"
 #include "tests/support/player.h"
 #include "tests/support/test_support.h"
 
@@ -18,7 +20,7 @@ namespace {
 using forms::ControlKind;
 
 constexpr forms::FormSpec kForm{
-    .caption = L"One at a time", .clientWidth = 3000, .clientHeight = 1200, .gamepadStart = L"Start"};
+    .caption = L"One at a time", .clientWidth = 3000, .clientHeight = 1200, .startButton = L"Start"};
 
 // clang-format off
 constexpr forms::ControlSpec kLayout[] = {
@@ -29,7 +31,7 @@ constexpr forms::ControlSpec kLayout[] = {
 
 class WaitingForm : public forms::Form {
   public:
-    explicit WaitingForm(std::function<bool()> wait) : Form(kForm, kLayout) {
+    explicit WaitingForm(std::function<bool()> wait) : Form(kForm, kLayout, forms::makeControl) {
         control<forms::CommandButton>(L"Wait").onClick([this, wait] { waited = wait(); });
         control<forms::CommandButton>(L"Start").onClick([this] { ++starts; });
     }
@@ -50,7 +52,8 @@ TEST(HandlersOneAtATime, NothingStartsWhileAClickedHandlerWaits) {
     SetEnvironmentVariableW(L"TROVANE_GAMEPAD", L"always"); // the stand-in is no HID device
     WaitingForm form(
         [&] { return test::waitUntil([&] { return test::fileExists(script + L".played"); }, 15000); });
-    form.show(); // starts reading the pad, once the window is in front
+    form.show();
+    forms::gamepad::start(); // read once the window is in front
     test::bringToFront(form.hwnd());
     const auto clicked = [&](const wchar_t* name) {
         return std::pair{MAKEWPARAM(GetDlgCtrlID(form.button(name)), BN_CLICKED),

@@ -34,10 +34,10 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    check(settings::IniText(input).bytes() == input, "reading and writing without an edit changed the bytes");
+    settings::IniText text(input);
+    check(text.bytes() == input, "reading and writing without an edit changed the bytes");
 
     std::vector<std::wstring> values;
-    settings::IniText text(input);
     for (std::size_t k = 0; k < std::size(save_oracle::kSavedKeys); ++k) {
         const save_oracle::SavedKey& key = save_oracle::kSavedKeys[k];
         const int taken = size > k ? data[size - 1 - k] : 0;

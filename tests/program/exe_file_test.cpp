@@ -1,7 +1,7 @@
 // The built Trovane_Config.exe as a file: version block, icon, picture, imports and
 // the security flags of its PE header.
 
-#include "app/forms/application.h"
+#include "forms/core/application.h"
 #include "resources/resource_ids.h"
 #include "tests/support/pe_file.h"
 #include "tests/support/test_support.h"

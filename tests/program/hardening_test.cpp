@@ -1,8 +1,8 @@
 // DLLs dropped into the game folder are never loaded, through a whole run that shows
 // both windows and starts the game.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"

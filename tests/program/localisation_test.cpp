@@ -1,8 +1,8 @@
 // The real program's captions, read from its live window, under the system language
 // that the test group runs in: as authored on Simplified Chinese, traditional elsewhere.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"

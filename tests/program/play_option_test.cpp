@@ -2,13 +2,13 @@
 // ends; it saves nothing, and a missing game is reported with "file missed!".
 
 #include "app/command_line.h"
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/trovane_main.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/player.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
 #include "ui/game_launch.h"
+#include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
 

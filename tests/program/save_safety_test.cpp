@@ -1,8 +1,8 @@
 // The real program saving where saving goes wrong: on a full disk, and killed at random
 // moments during saves. The settings file is never cut, mixed or lost.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"

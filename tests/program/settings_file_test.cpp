@@ -1,8 +1,8 @@
 // The real program with real game folders: loading, saving, starting the game, and
 // failing to load, all seen from outside.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "locale/code_pages.h"
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"

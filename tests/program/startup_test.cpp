@@ -1,11 +1,11 @@
 // The real program from the outside: the splash, the hand-over, the end, and the
 // run-time error box.
 
-#include "app/forms/application.h"
-#include "app/forms/form.h"
-#include "app/trovane_main.h"
+#include "forms/core/application.h"
+#include "forms/core/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
+#include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
 

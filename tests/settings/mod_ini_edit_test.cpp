@@ -3,7 +3,7 @@
 #include "settings/mod_ini_edit.h"
 #include "tests/support/test_support.h"
 
-#include "app/forms/error.h"
+#include "forms/core/error.h"
 
 #include <gtest/gtest.h>
 

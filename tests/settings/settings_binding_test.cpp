@@ -4,7 +4,7 @@
 #include "tests/support/test_support.h"
 #include "ui/trovane_config.h"
 
-#include "app/forms/error.h"
+#include "forms/core/error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "tests/support/program_run.h"
 
-#include "app/forms/application.h"
+#include "forms/core/application.h"
 #include "locale/code_pages.h"
 #include "tests/support/test_support.h"
 

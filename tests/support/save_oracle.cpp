@@ -36,9 +36,11 @@ Layout layoutOf(std::string_view bytes) {
     return {};
 }
 
+// A line's bytes, its end's bytes, and its text, decoded once.
 struct RawLine {
     std::string content;
     std::string end;
+    std::wstring text;
 };
 
 wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
@@ -47,6 +49,16 @@ wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
         return byte(at);
     return static_cast<wchar_t>(layout.bigEndian ? byte(at) << 8 | byte(at + 1)
                                                  : byte(at + 1) << 8 | byte(at));
+}
+
+std::wstring decoded(const Layout& layout, std::string_view content) {
+    if (layout.unit == 2) {
+        std::wstring text;
+        for (std::size_t at = 0; at + 2 <= content.size(); at += 2)
+            text += unitAt(layout, content, at);
+        return text;
+    }
+    return decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
 }
 
 // Lines end at CR, LF or CR LF, counted in the file's units.
@@ -63,23 +75,14 @@ std::vector<RawLine> linesOf(const Layout& layout, std::string_view body) {
         std::size_t end = at + unit;
         if (c == L'\r' && end + unit <= body.size() && unitAt(layout, body, end) == L'\n')
             end += unit;
+        const std::string_view content = body.substr(start, at - start);
         lines.push_back(
-            {std::string(body.substr(start, at - start)), std::string(body.substr(at, end - at))});
+            {std::string(content), std::string(body.substr(at, end - at)), decoded(layout, content)});
         start = at = end;
     }
     if (start < body.size())
-        lines.push_back({std::string(body.substr(start)), ""});
+        lines.push_back({std::string(body.substr(start)), "", decoded(layout, body.substr(start))});
     return lines;
-}
-
-std::wstring decoded(const Layout& layout, std::string_view content) {
-    if (layout.unit == 2) {
-        std::wstring text;
-        for (std::size_t at = 0; at + 2 <= content.size(); at += 2)
-            text += unitAt(layout, content, at);
-        return text;
-    }
-    return decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
 }
 
 bool blank(wchar_t c) {
@@ -109,18 +112,18 @@ std::wstring keyName(std::wstring_view text) {
 }
 
 // A key's value where the profile functions look, or nothing.
-std::optional<std::wstring> valueOf(const std::vector<std::wstring>& lines, const SavedKey& key) {
+std::optional<std::wstring> valueOf(const std::vector<RawLine>& file, const SavedKey& key) {
     std::size_t at = 0;
     std::wstring name;
-    while (at < lines.size() && !(isSection(lines[at], name) && equalIgnoringCase(name, key.section)))
+    while (at < file.size() && !(isSection(file[at].text, name) && equalIgnoringCase(name, key.section)))
         ++at;
-    for (++at; at < lines.size() && !isSection(lines[at], name); ++at) {
-        if (trimmed(lines[at]).empty() || !equalIgnoringCase(keyName(lines[at]), key.name))
+    for (++at; at < file.size() && !isSection(file[at].text, name); ++at) {
+        if (trimmed(file[at].text).empty() || !equalIgnoringCase(keyName(file[at].text), key.name))
             continue;
-        const std::size_t equals = lines[at].find(L'=');
+        const std::size_t equals = file[at].text.find(L'=');
         if (equals == std::wstring::npos)
             return std::wstring();
-        std::wstring_view value = std::wstring_view(lines[at]).substr(equals + 1);
+        std::wstring_view value = std::wstring_view(file[at].text).substr(equals + 1);
         while (!value.empty() && (value.front() == L' ' || value.front() == L'\t'))
             value.remove_prefix(1);
         return std::wstring(value);
@@ -175,10 +178,8 @@ std::string encodedLineEnd(const Layout& layout) {
 
 // The untouched lines of the input, in order and byte for byte, with nothing between
 // them but the save's own lines; line ends as they were, a new line's as the line's before.
-std::string faultOfLines(const Layout& layout, std::string_view input, std::string_view output,
-                         const std::vector<std::wstring>& values) {
-    const auto before = linesOf(layout, layout.body(input));
-    const auto after = linesOf(layout, layout.body(output));
+std::string faultOfLines(const Layout& layout, const std::vector<RawLine>& before,
+                         const std::vector<RawLine>& after, const std::vector<std::wstring>& values) {
     const auto firstEnd =
         std::find_if(before.begin(), before.end(), [](const RawLine& line) { return !line.end.empty(); });
     const std::string newEnd = firstEnd != before.end() ? firstEnd->end : encodedLineEnd(layout);
@@ -190,11 +191,9 @@ std::string faultOfLines(const Layout& layout, std::string_view input, std::stri
                                   (lastBefore && before[i].end.empty() && after[j].end == newEnd));
         if (i < before.size() && after[j].content == before[i].content && endKept) {
             ++i, ++j;
-        } else if (i < before.size() && endKept &&
-                   isRewritten(decoded(layout, before[i].content), decoded(layout, after[j].content),
-                               values)) {
+        } else if (i < before.size() && endKept && isRewritten(before[i].text, after[j].text, values)) {
             ++i, ++j;
-        } else if (isAddedLine(decoded(layout, after[j].content), values) &&
+        } else if (isAddedLine(after[j].text, values) &&
                    (after[j].end == (j > 0 ? after[j - 1].end : newEnd) ||
                     (j + 1 == after.size() && after[j].end.empty()))) {
             ++j;
@@ -219,13 +218,12 @@ std::string faultOfSave(std::string_view input, std::string_view output,
     if (output.substr(layout.mark.size() + layout.body(output).size()) !=
         input.substr(layout.mark.size() + layout.body(input).size()))
         return "an odd last byte of UTF-16 was not kept last";
-    std::vector<std::wstring> lines;
-    for (const RawLine& line : linesOf(layout, layout.body(output)))
-        lines.push_back(decoded(layout, line.content));
+    const std::vector<RawLine> before = linesOf(layout, layout.body(input));
+    const std::vector<RawLine> after = linesOf(layout, layout.body(output));
     for (std::size_t k = 0; k < std::size(kSavedKeys); ++k)
-        if (valueOf(lines, kSavedKeys[k]) != values[k])
+        if (valueOf(after, kSavedKeys[k]) != values[k])
             return "a key does not read back with its new value";
-    return faultOfLines(layout, input, output, values);
+    return faultOfLines(layout, before, after, values);
 }
 
 } // namespace save_oracle

@@ -2,7 +2,7 @@
 // The settings window of a running program, seen from outside: its controls are found
 // by their control ids, which follow the layout rows.
 
-#include "app/forms/layout.h"
+#include "forms/core/layout.h"
 
 #include <windows.h>
 

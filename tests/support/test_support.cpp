@@ -1,6 +1,6 @@
 #include "tests/support/test_support.h"
 
-#include "app/forms/form.h"
+#include "forms/input/keyboard.h"
 
 #include <windows.h>
 
@@ -97,7 +97,7 @@ void pumpMessages(DWORD milliseconds) {
     do {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (forms::Form::preTranslate(message))
+            if (forms::navigateByKey(message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);

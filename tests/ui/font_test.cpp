@@ -2,7 +2,7 @@
 // the system the test runs in: every character that a visible control shows has a glyph
 // in the font that control draws with.
 
-#include "app/forms/form_font.h"
+#include "forms/platform/fonts.h"
 #include "settings/mod_ini_edit.h"
 #include "tests/support/test_support.h"
 #include "ui/localisation_step.h"

@@ -1,11 +1,11 @@
 // The settings window against its layout rows, at the DPI of the prefix the test runs
 // in (96 or 144).
 
-#include "app/forms/application.h"
-#include "app/forms/dpi.h"
-#include "app/trovane_main.h"
+#include "forms/core/application.h"
+#include "forms/platform/dpi.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
+#include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
 

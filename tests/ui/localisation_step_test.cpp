@@ -1,7 +1,7 @@
 // localiseControl on every control type, and the localisation step over made-up
 // collections. The captions of the real window are checked end to end.
 
-#include "app/forms/error.h"
+#include "forms/core/error.h"
 #include "locale/gb_big5_api.h"
 #include "ui/localisation_step.h"
 

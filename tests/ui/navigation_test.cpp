@@ -41,9 +41,7 @@ int cueShownBy(const std::function<void(Trovane_Config&)>& move) {
 TEST(Navigation, TheFirstMoveShowsTheFocusCue) {
     EXPECT_EQ(cueShownBy([](Trovane_Config&) { test::pressKey(VK_TAB); }), 1) << "Tab";
     EXPECT_EQ(cueShownBy([](Trovane_Config&) { test::pressKey(VK_RIGHT); }), 1) << "an arrow key";
-    EXPECT_EQ(
-        cueShownBy([](Trovane_Config& form) { forms::Form::padAction(form.hwnd(), forms::PadAction::Down); }),
-        1)
+    EXPECT_EQ(cueShownBy([](Trovane_Config& form) { form.navigate(forms::Navigation::Down); }), 1)
         << "the pad";
 }
 

@@ -1,0 +1,65 @@
+#include "forms/controls/picture.h"
+
+#include "forms/core/error.h"
+#include "forms/platform/jpeg_decoder.h"
+
+#include <cstdint>
+
+namespace forms {
+
+namespace {
+
+std::pair<const BYTE*, DWORD> resourceBytes(int id) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
+    if (!loaded)
+        throw Error(error_number::InvalidPicture, L"Invalid picture");
+    return {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)};
+}
+
+} // namespace
+
+Picture Picture::fromResource(int id) {
+    const auto [bytes, size] = resourceBytes(id);
+    const std::optional<DecodedJpeg> image = DecodedJpeg::decode({bytes, size});
+    if (!image)
+        throw Error(error_number::InvalidPicture, L"Invalid picture");
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), image->width(), -image->height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* pixels = nullptr;
+    Picture picture;
+    picture.bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
+    if (!picture.bitmap_)
+        throw Error(error_number::OutOfMemory, L"Out of memory");
+    picture.size_ = {image->width(), image->height()};
+    image->copyTo(static_cast<std::uint32_t*>(pixels));
+    return picture;
+}
+
+Picture& Picture::operator=(Picture&& other) noexcept {
+    std::swap(bitmap_, other.bitmap_);
+    std::swap(size_, other.size_);
+    return *this;
+}
+
+Picture::~Picture() {
+    if (bitmap_)
+        DeleteObject(bitmap_);
+}
+
+void Picture::drawStretched(HDC dc, const RECT& target) const {
+    if (!bitmap_)
+        return;
+    HDC source = CreateCompatibleDC(dc);
+    const HGDIOBJ old = SelectObject(source, bitmap_);
+    SetStretchBltMode(dc, HALFTONE);
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    StretchBlt(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, source, 0,
+               0, size_.cx, size_.cy, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+} // namespace forms

@@ -1,0 +1,46 @@
+#include "forms/core/application.h"
+
+#include "forms/platform/message_box.h"
+
+#include <windows.h>
+
+#include <cwchar>
+#include <vector>
+
+namespace forms {
+
+std::wstring applicationDirectory() {
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length < buffer.size()) {
+            std::wstring path(buffer.data(), length);
+            return path.substr(0, path.find_last_of(L'\\'));
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+void end() {
+    ExitProcess(0);
+}
+
+std::wstring runtimeErrorText(const Error& error) {
+    std::wstring number = std::to_wstring(error.number());
+    if (error.number() < 0 || error.number() > 0xFFFF) {
+        wchar_t hex[16];
+        std::swprintf(hex, std::size(hex), L" (%08X)", static_cast<unsigned>(error.number()));
+        number += hex;
+    }
+    std::wstring text = L"Run-time error '" + number + L"':\n\n" + error.description();
+    if (!error.context().empty())
+        text += L"\n\n" + error.context();
+    return text;
+}
+
+void failWithRuntimeError(const Error& error) {
+    msgBox(runtimeErrorText(error), kProgramTitle, MsgBoxButtons::OK);
+    ExitProcess(kRuntimeErrorExitCode);
+}
+
+} // namespace forms

@@ -1,0 +1,91 @@
+#include "forms/core/control.h"
+
+#include "forms/core/error.h"
+#include "forms/core/form.h"
+#include "forms/platform/dpi.h"
+#include "forms/platform/window_class.h"
+
+namespace forms {
+
+std::wstring Control::getProperty(std::wstring_view property) const {
+    throw propertyNotSupportedError(property);
+}
+
+void Control::setProperty(std::wstring_view property, const std::wstring&) {
+    throw propertyNotSupportedError(property);
+}
+
+FormControl* FormControl::fromWindow(HWND window) {
+    return static_cast<FormControl*>(attachedObject(window));
+}
+
+void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
+    const DWORD visible = spec_.visible ? WS_VISIBLE : 0;
+    hwnd_ = CreateWindowExW(0, windowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS | visible | windowStyle(), 0, 0,
+                            0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
+    if (!hwnd_)
+        throw Error(static_cast<std::int32_t>(GetLastError()),
+                    L"Cannot create control " + std::wstring(name()));
+    attachObject(hwnd_, this);
+    initialise();
+    relayout(dpi, font);
+}
+
+void FormControl::relayout(UINT dpi, HFONT font) {
+    if (!hwnd_)
+        return;
+    const Twips& r = spec_.rect;
+    SetWindowPos(hwnd_, HWND_TOP, twipsToPixels(r.left, dpi), twipsToPixels(r.top, dpi),
+                 twipsToPixels(r.width, dpi), twipsToPixels(r.height, dpi), SWP_NOACTIVATE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+void FormControl::destroyed() {
+    if (hwnd_)
+        detachObject(hwnd_);
+    hwnd_ = nullptr;
+}
+
+bool inSameGroup(const FormControl* a, const FormControl* b) {
+    return a && b && a->inExclusiveGroup() && b->inExclusiveGroup() &&
+           a->spec().container == b->spec().container;
+}
+
+void CaptionedControl::setCaption(const std::wstring& caption) {
+    if (caption == caption_)
+        return; // the window shows it already
+    caption_ = caption;
+    if (hwnd())
+        SetWindowTextW(hwnd(), caption_.c_str());
+}
+
+void CaptionedControl::setToolTipText(const std::wstring& text) {
+    toolTipText_ = text;
+    if (hwnd())
+        form().toolTips().set(hwnd(), toolTipText_);
+}
+
+std::wstring CaptionedControl::getProperty(std::wstring_view property) const {
+    if (property == L"Caption")
+        return caption();
+    if (property == L"ToolTipText")
+        return toolTipText();
+    return FormControl::getProperty(property);
+}
+
+void CaptionedControl::setProperty(std::wstring_view property, const std::wstring& value) {
+    if (property == L"Caption")
+        setCaption(value);
+    else if (property == L"ToolTipText")
+        setToolTipText(value);
+    else
+        FormControl::setProperty(property, value);
+}
+
+void CaptionedControl::initialise() {
+    SetWindowTextW(hwnd(), caption_.c_str());
+    form().toolTips().set(hwnd(), toolTipText_);
+}
+
+} // namespace forms

@@ -1,0 +1,270 @@
+#include "forms/core/form.h"
+
+#include "forms/core/events.h"
+#include "forms/platform/dpi.h"
+#include "forms/platform/fonts.h"
+#include "forms/platform/window_class.h"
+
+namespace forms {
+
+namespace {
+
+int loadedForms = 0;
+
+POINT centredOnScreen(SIZE size) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    return {work.left + (work.right - work.left - size.cx) / 2,
+            work.top + (work.bottom - work.top - size.cy) / 2};
+}
+
+} // namespace
+
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> layout, ControlMaker makeControl)
+    : spec_(spec) {
+    for (const ControlSpec& row : layout)
+        controls_.push_back(makeControl(*this, row));
+}
+
+Form::~Form() {
+    if (hwnd_)
+        DestroyWindow(hwnd_);
+}
+
+void Form::load() {
+    if (loadHandled_)
+        return;
+    create(); // nothing when it was made in advance
+    loadHandled_ = true;
+    Form_Load();
+    if (isLoaded())
+        fitFont();
+}
+
+void Form::create() {
+    if (isLoaded())
+        return;
+    registerWindowClass(kFormClass, windowProc, faceBrush());
+    createWindow();
+    ++loadedForms;
+    toolTips_ = std::make_unique<ToolTips>(hwnd_);
+    setIcon();
+    applyDpi(windowDpi(hwnd_));
+    createControls();
+    if (FormControl* first = initialFocus())
+        lastFocus_ = first->hwnd();
+}
+
+void Form::show() {
+    load();
+    ShowWindow(hwnd_, SW_SHOW);
+    UpdateWindow(hwnd_);
+    if (lastFocus_)
+        SetFocus(lastFocus_);
+}
+
+void Form::unload() {
+    if (!isLoaded() || unloading_)
+        return;
+    unloading_ = true;
+    std::int16_t cancel = 0;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{unloading_};
+    Form_Unload(cancel);
+    if (cancel == 0)
+        DestroyWindow(hwnd_);
+}
+
+Control& Form::controls(int index) const {
+    if (index < 0 || index >= count())
+        throw Error(error_number::SubscriptOutOfRange, L"Subscript out of range");
+    return *controls_[static_cast<std::size_t>(index)];
+}
+
+std::wstring Form::captionOf(std::wstring_view name) const {
+    const auto* captioned = dynamic_cast<const CaptionedControl*>(findControl(name, kNotAnArray));
+    return captioned ? captioned->caption() : std::wstring();
+}
+
+bool Form::routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if ((message != WM_COMMAND && message != WM_HSCROLL) || lParam == 0)
+        return false;
+    FormControl* control = FormControl::fromWindow(reinterpret_cast<HWND>(lParam));
+    if (!control)
+        return false;
+    const WORD code = message == WM_COMMAND ? HIWORD(wParam) : LOWORD(wParam);
+    runEvent([&] { message == WM_COMMAND ? control->onCommand(code) : control->onScroll(code); });
+    result = 0;
+    return true;
+}
+
+LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        attachObject(window, form);
+        form->hwnd_ = window;
+    }
+    Form* form = fromWindow(window);
+    return form ? form->handleMessage(message, wParam, lParam)
+                : DefWindowProcW(window, message, wParam, lParam);
+}
+
+Form* Form::fromWindow(HWND window) {
+    return static_cast<Form*>(attachedObject(window));
+}
+
+LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (routeToControl(message, wParam, lParam, result))
+        return result;
+    switch (message) {
+    case WM_CLOSE:
+        runEvent([this] { unload(); });
+        return 0;
+    case WM_TIMER:
+        onTimer(wParam);
+        return 0;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_SETFOCUS:
+        onFocus(reinterpret_cast<HWND>(wParam));
+        return 0;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        applyDpi(HIWORD(wParam));
+        const SIZE size = outerSize(dpi_);
+        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
+    case WM_DESTROY:
+        onDestroyed();
+        return 0;
+    case WM_NCDESTROY:
+        detachObject(hwnd_);
+        hwnd_ = nullptr;
+        if (--loadedForms == 0)
+            PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+DWORD Form::windowStyle() const {
+    const DWORD frame =
+        spec_.border == BorderStyle::None ? WS_POPUP : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    return frame | WS_CLIPCHILDREN;
+}
+
+// The window's outer size at the DPI, for its client area in twips.
+SIZE Form::outerSize(UINT dpi) const {
+    const SIZE client{twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+    const RECT outer = outerRectForClient(client, windowStyle(), 0, dpi);
+    return {outer.right - outer.left, outer.bottom - outer.top};
+}
+
+void Form::createWindow() {
+    const SIZE size = outerSize(systemDpi());
+    const POINT at = centredOnScreen(size);
+    const std::wstring caption(spec_.caption);
+    CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr,
+                    nullptr, GetModuleHandleW(nullptr), this);
+    if (!hwnd_)
+        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot create the window " + caption);
+}
+
+void Form::createControls() {
+    int id = 0;
+    for (const auto& control : controls_) {
+        const std::wstring_view container = control->spec().container;
+        HWND parent = container.empty() ? hwnd_ : findControl(container, kNotAnArray)->hwnd();
+        control->create(parent, ++id, dpi_, font_);
+    }
+}
+
+void Form::setIcon() {
+    if (!spec_.icon)
+        return;
+    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+        const int size = GetSystemMetrics(metric);
+        HANDLE icon =
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0);
+        SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+    }
+}
+
+// Sizes the client area and every control for the DPI, with the form's font at that DPI.
+void Form::applyDpi(UINT dpi) {
+    HFONT oldFont = font_;
+    dpi_ = dpi;
+    font_ = createFormFont(dpi_, fontFace_);
+    toolTips_->setFont(font_);
+    const SIZE size = outerSize(dpi_);
+    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (const auto& control : controls_)
+        control->relayout(dpi_, font_);
+    if (oldFont)
+        DeleteObject(oldFont);
+}
+
+void Form::fitFont() {
+    const std::wstring face = chooseFontFace(dpi_, shownText(), preferredFontFaces());
+    if (face == fontFace_)
+        return;
+    fontFace_ = face;
+    applyDpi(dpi_);
+}
+
+std::wstring Form::shownText() const {
+    std::wstring text = L"0123456789-";
+    for (const auto& control : controls_)
+        if (const auto* captioned = dynamic_cast<const CaptionedControl*>(control.get()))
+            text += captioned->caption() + captioned->toolTipText();
+    return text;
+}
+
+void Form::onDestroyed() {
+    loadHandled_ = false;
+    for (const auto& control : controls_)
+        control->destroyed();
+    toolTips_.reset();
+    if (font_)
+        DeleteObject(font_);
+    font_ = nullptr;
+    fontFace_.clear();
+    lastFocus_ = nullptr;
+}
+
+// Keeps the focused control across deactivation, as a dialog does.
+void Form::onActivate(bool active) {
+    HWND focus = GetFocus();
+    if (!active && focus && IsChild(hwnd_, focus))
+        lastFocus_ = focus;
+    else if (active && lastFocus_ && IsWindow(lastFocus_))
+        SetFocus(lastFocus_);
+}
+
+// The window itself takes no input: the control that had the focus last gets it.
+void Form::onFocus(HWND previous) {
+    if (previous && IsChild(hwnd_, previous))
+        lastFocus_ = previous;
+    if (lastFocus_ && IsWindow(lastFocus_))
+        SetFocus(lastFocus_);
+}
+
+void Form::onTimer(UINT_PTR id) {
+    for (const auto& control : controls_)
+        control->onFormTimer(id);
+}
+
+FormControl* Form::findControl(std::wstring_view name, int index) const {
+    for (const auto& control : controls_)
+        if (control->name() == name && control->index() == index)
+            return control.get();
+    return nullptr;
+}
+
+} // namespace forms

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# No two of the tests' prefixes share a file: Wine rewrites a prefix's system files in place
+# (wineboot -u truncates and rewrites its builtin DLLs; CopyFileW opens its target with
+# CREATE_ALWAYS), so a file shared with another prefix would change there too. Writes into
+# one prefix both ways and checks that the other one's files are as they were.
+#   tests/prefixes_share_nothing.sh x86|x64 WRITTEN_PREFIX OTHER_PREFIX
+set -euo pipefail
+wine=("$(dirname "$0")/../tools/wine.sh" "$1")
+written="$2" other="$3"
+# Each file of the other prefix's Windows folder with its size and time of change.
+files_of_other() { (cd "$other/drive_c/windows" && find . -type f -printf '%p %s %C@\n' | sort); }
+dll="$written/drive_c/windows/twain_32.dll" # a system DLL that no file system redirection moves
+before="$(files_of_other)"
+dll_before="$(md5sum <"$dll")"
+WINEPREFIX="$written" "${wine[@]}" cmd /c copy /y 'C:\windows\notepad.exe' 'C:\windows\twain_32.dll' \
+  >/dev/null 2>&1 </dev/null
+[[ "$(md5sum <"$dll")" != "$dll_before" ]] || { echo "the copy onto twain_32.dll did not happen" >&2; exit 1; }
+WINEPREFIX="$written" "${wine[@]}" wineboot -u >/dev/null 2>&1 </dev/null
+WINEPREFIX="$written" wineserver -w
+if ! diff <(echo "$before") <(files_of_other) >&2; then
+  echo "writing into $written changed the files above in $other" >&2
+  exit 1
+fi
+echo "A copy onto a system DLL and wineboot -u in one prefix left the other's $(wc -l <<<"$before") files unchanged."
