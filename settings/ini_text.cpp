@@ -69,6 +69,8 @@ wchar_t IniText::unitAt(std::string_view text, std::size_t offset) const {
 // functions read them.
 void IniText::split(std::string_view text) {
     const std::size_t unit = encoding_.unit;
+    const auto ends = std::count_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
+    lines_.reserve(static_cast<std::size_t>(ends) + 8); // at most a line per end, and the save's lines
     std::size_t start = 0;
     for (std::size_t at = 0; at + unit <= text.size(); at += unit) {
         const wchar_t c = unitAt(text, at);
@@ -121,23 +123,19 @@ IniText::Line IniText::parse(std::string content, std::string end) const {
     return line;
 }
 
+// A section's name is what stands inside its brackets; a key's, what stands before its
+// first "=", or the whole line without one; blanks around either are not part of it.
 template <typename Char> void IniText::classify(std::basic_string_view<Char> text, Line& line) {
     const std::basic_string_view<Char> body = trimmed(text);
     if (body.empty())
         return;
     line.kind = Kind::Key;
+    std::basic_string_view<Char> name = trimmed(body.substr(0, body.find(Char{'='})));
     if (const std::size_t close = body.rfind(Char{']'}); body.front() == Char{'['} && close != body.npos) {
         line.kind = Kind::Section;
-        const std::basic_string_view<Char> name = trimmed(body.substr(1, close - 1));
-        line.name.assign(name.begin(), name.end());
+        name = trimmed(body.substr(1, close - 1));
     }
-}
-
-// A key line's name: what stands before its first "=", or the whole line without one.
-std::wstring IniText::keyName(const Line& line) const {
-    const std::wstring text = decode(line.content);
-    const std::wstring_view body = trimmed(std::wstring_view(text));
-    return std::wstring(trimmed(body.substr(0, body.find(L'='))));
+    line.name.assign(name.begin(), name.end());
 }
 
 // Where a key line's value starts: after its "=" and the blanks and tabs that follow it;
@@ -168,7 +166,7 @@ void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring
     const auto end =
         std::find_if(header + 1, lines_.end(), [](const Line& line) { return line.kind == Kind::Section; });
     for (auto line = header + 1; line != end; ++line)
-        if (line->kind == Kind::Key && sameName(keyName(*line), key)) {
+        if (line->kind == Kind::Key && sameName(line->name, key)) {
             const std::size_t offset = valueOffset(*line);
             line->content = offset == std::string::npos ? line->content + encode(L"=" + std::wstring(value))
                                                         : line->content.substr(0, offset) + encode(value);

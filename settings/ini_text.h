@@ -35,7 +35,7 @@ class IniText {
         std::string content; // in the file's encoding, without the line end
         std::string end;     // "\r\n", "\n", "\r", or "" for a last line without one
         Kind kind = Kind::Blank;
-        std::wstring name; // of a section
+        std::wstring name; // of a section or a key
     };
     struct Encoding {
         std::size_t markLength = 0; // of the byte-order mark
@@ -51,7 +51,6 @@ class IniText {
     std::string encode(std::wstring_view text) const;
     Line parse(std::string content, std::string end) const;
     template <typename Char> static void classify(std::basic_string_view<Char> text, Line& line);
-    std::wstring keyName(const Line& line) const;
     std::size_t valueOffset(const Line& line) const;
     void insert(std::size_t at, std::wstring_view text);
 

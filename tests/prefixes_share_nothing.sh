@@ -15,8 +15,7 @@ dll_before="$(md5sum <"$dll")"
 WINEPREFIX="$written" "${wine[@]}" cmd /c copy /y 'C:\windows\notepad.exe' 'C:\windows\twain_32.dll' \
   >/dev/null 2>&1 </dev/null
 [[ "$(md5sum <"$dll")" != "$dll_before" ]] || { echo "the copy onto twain_32.dll did not happen" >&2; exit 1; }
-WINEPREFIX="$written" "${wine[@]}" wineboot -u >/dev/null 2>&1 </dev/null
-WINEPREFIX="$written" wineserver -w
+WINEPREFIX="$written" "${wine[@]}" wineboot -u >/dev/null 2>&1 </dev/null # returns once it has updated
 if ! diff <(echo "$before") <(files_of_other) >&2; then
   echo "writing into $written changed the files above in $other" >&2
   exit 1

@@ -51,14 +51,20 @@ wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
                                                  : byte(at + 1) << 8 | byte(at));
 }
 
+// Plain ASCII reads the same in every code page here, without a conversion.
 std::wstring decoded(const Layout& layout, std::string_view content) {
+    std::wstring text;
     if (layout.unit == 2) {
-        std::wstring text;
+        text.reserve(content.size() / 2);
         for (std::size_t at = 0; at + 2 <= content.size(); at += 2)
             text += unitAt(layout, content, at);
-        return text;
+    } else if (std::all_of(content.begin(), content.end(),
+                           [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+        text.assign(content.begin(), content.end());
+    } else {
+        text = decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
     }
-    return decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
+    return text;
 }
 
 // Lines end at CR, LF or CR LF, counted in the file's units.
