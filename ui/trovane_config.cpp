@@ -6,6 +6,7 @@
 #include "forms/input/gamepad.h"
 #include "forms/platform/message_box.h"
 #include "locale/gb_big5_api.h"
+#include "resources/resource_ids.h"
 #include "settings/mod_ini_edit.h"
 #include "ui/game_launch.h"
 #include "ui/localisation_step.h"
@@ -80,6 +81,12 @@ std::span<const wchar_t* const> Trovane_Config::preferredFontFaces() const {
     if (gb_big5_api::SystemCharset == L"GBK")
         return kSimplifiedFaces;
     return kTraditionalFaces;
+}
+
+// Readable where the system has no Chinese font at all: the characters of the window, cut
+// from a Debian font at build time (tools/make_fallback_font.py).
+forms::CompiledInFont Trovane_Config::lastResortFont() const {
+    return {IDR_FALLBACK_FONT, kFallbackFontFace};
 }
 
 void Trovane_Config::HScroll1_Change() {

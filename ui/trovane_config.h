@@ -32,6 +32,7 @@ class Trovane_Config : public forms::Form, public settings::SettingsControls {
     void Form_Load() override;
     void Form_Unload(std::int16_t& Cancel) override;
     std::span<const wchar_t* const> preferredFontFaces() const override;
+    forms::CompiledInFont lastResortFont() const override;
 
   private:
     void HScroll1_Change();

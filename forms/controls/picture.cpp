@@ -2,27 +2,14 @@
 
 #include "forms/core/error.h"
 #include "forms/platform/jpeg_decoder.h"
+#include "forms/platform/program_resource.h"
 
 #include <cstdint>
 
 namespace forms {
 
-namespace {
-
-std::pair<const BYTE*, DWORD> resourceBytes(int id) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10)); // RT_RCDATA
-    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
-    if (!loaded)
-        throw Error(error_number::InvalidPicture, L"Invalid picture");
-    return {static_cast<const BYTE*>(LockResource(loaded)), SizeofResource(module, resource)};
-}
-
-} // namespace
-
 Picture Picture::fromResource(int id) {
-    const auto [bytes, size] = resourceBytes(id);
-    const std::optional<DecodedJpeg> image = DecodedJpeg::decode({bytes, size});
+    const std::optional<DecodedJpeg> image = DecodedJpeg::decode(programResource(id));
     if (!image)
         throw Error(error_number::InvalidPicture, L"Invalid picture");
     BITMAPINFO info{};

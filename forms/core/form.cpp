@@ -211,7 +211,7 @@ void Form::applyDpi(UINT dpi) {
 }
 
 void Form::fitFont() {
-    const std::wstring face = chooseFontFace(dpi_, shownText(), preferredFontFaces());
+    const std::wstring face = chooseFontFace(dpi_, shownText(), preferredFontFaces(), lastResortFont());
     if (face == fontFace_)
         return;
     fontFace_ = face;

@@ -8,6 +8,7 @@
 #include "forms/core/layout.h"
 #include "forms/core/navigation.h"
 #include "forms/core/tooltips.h"
+#include "forms/platform/fonts.h"
 
 #include <windows.h>
 
@@ -74,6 +75,8 @@ class Form : public ControlCollection {
     virtual void Form_Unload(std::int16_t& /*Cancel*/) {}
     // Faces to try, in order, when the message font lacks a character the form shows.
     virtual std::span<const wchar_t* const> preferredFontFaces() const { return {}; }
+    // The font compiled into the program for systems where no installed face has them all.
+    virtual CompiledInFont lastResortFont() const { return {}; }
 
     template <typename ControlType> ControlType& control(std::wstring_view name) const;
     template <typename ControlType> ControlArray<ControlType> controlArray(std::wstring_view name) const;

@@ -1,8 +1,11 @@
 #include "forms/platform/fonts.h"
 
 #include "forms/platform/dpi.h"
+#include "forms/platform/program_resource.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <set>
 #include <vector>
 
 namespace forms {
@@ -79,8 +82,21 @@ bool fontCovers(HFONT font, std::wstring_view text) {
     return found == text.size() && std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
 }
 
-std::wstring chooseFontFace(UINT dpi, std::wstring_view text,
-                            std::span<const wchar_t* const> preferredFaces) {
+bool loadCompiledInFont(const CompiledInFont& font) {
+    static std::set<int> loaded;
+    if (loaded.contains(font.resource))
+        return true;
+    const std::span<const std::uint8_t> bytes = programResource(font.resource);
+    DWORD fonts = 0;
+    if (bytes.empty() || !AddFontMemResourceEx(const_cast<std::uint8_t*>(bytes.data()),
+                                               static_cast<DWORD>(bytes.size()), nullptr, &fonts))
+        return false;
+    loaded.insert(font.resource); // for the rest of the run
+    return true;
+}
+
+std::wstring chooseFontFace(UINT dpi, std::wstring_view text, std::span<const wchar_t* const> preferredFaces,
+                            const CompiledInFont& lastResort) {
     const LOGFONTW message = messageFont(dpi);
     if (!coveringFace(message, text).empty())
         return {};
@@ -92,6 +108,8 @@ std::wstring chooseFontFace(UINT dpi, std::wstring_view text,
         for (const std::wstring& face : installedFamilies(charSet))
             if (std::wstring covering = coveringFace(withFace(message, face), text); !covering.empty())
                 return covering;
+    if (lastResort.resource && loadCompiledInFont(lastResort))
+        return coveringFace(withFace(message, lastResort.face), text);
     return {};
 }
 
