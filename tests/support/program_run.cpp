@@ -7,17 +7,35 @@
 #include <tlhelp32.h>
 
 #include <stdexcept>
+#include <string>
 
 namespace test {
 
-ProgramRun::ProgramRun(const std::wstring& program, const std::wstring& arguments,
-                       const std::wstring& workingDirectory) {
-    std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+namespace {
+
+// Wine now and then refuses to start a process with ERROR_INTERNAL_ERROR, about once in
+// a few thousand starts when several threads start processes at once; a second try works.
+bool startProcess(const std::wstring& program, std::wstring commandLine, const std::wstring& workingDirectory,
+                  PROCESS_INFORMATION& info) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDirectory.c_str(), &startup, &info_))
-        throw std::runtime_error("cannot start the program");
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           workingDirectory.c_str(), &startup, &info))
+            return true;
+        if (GetLastError() != ERROR_INTERNAL_ERROR)
+            return false;
+    }
+    return false;
+}
+
+} // namespace
+
+ProgramRun::ProgramRun(const std::wstring& program, const std::wstring& arguments,
+                       const std::wstring& workingDirectory) {
+    const std::wstring commandLine = L"\"" + program + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+    if (!startProcess(program, commandLine, workingDirectory, info_))
+        throw std::runtime_error("cannot start the program: error " + std::to_string(GetLastError()));
 }
 
 ProgramRun::~ProgramRun() {
