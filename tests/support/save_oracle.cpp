@@ -36,13 +36,6 @@ Layout layoutOf(std::string_view bytes) {
     return {};
 }
 
-// A line's bytes, its end's bytes, and its text, decoded once.
-struct RawLine {
-    std::string content;
-    std::string end;
-    std::wstring text;
-};
-
 wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     if (layout.unit == 1)
@@ -51,44 +44,38 @@ wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
                                                  : byte(at + 1) << 8 | byte(at));
 }
 
-// Plain ASCII reads the same in every code page here, without a conversion.
-std::wstring decoded(const Layout& layout, std::string_view content) {
-    std::wstring text;
+// Appends a line's text. Plain ASCII reads the same in every code page here, without a
+// conversion.
+void appendDecoded(const Layout& layout, std::string_view content, std::wstring& text) {
     if (layout.unit == 2) {
-        text.reserve(content.size() / 2);
         for (std::size_t at = 0; at + 2 <= content.size(); at += 2)
             text += unitAt(layout, content, at);
     } else if (std::all_of(content.begin(), content.end(),
                            [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        text.assign(content.begin(), content.end());
+        text.append(content.begin(), content.end());
     } else {
-        text = decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
+        text += decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
     }
-    return text;
 }
 
-// Lines end at CR, LF or CR LF, counted in the file's units.
-std::vector<RawLine> linesOf(const Layout& layout, std::string_view body) {
-    std::vector<RawLine> lines;
+// Where each line's end starts and where it stops: at CR, LF or CR LF, counted in the
+// file's units; a last line without an end ends where the body does.
+std::vector<std::pair<std::size_t, std::size_t>> lineEnds(const Layout& layout, std::string_view body) {
+    std::vector<std::pair<std::size_t, std::size_t>> ends;
     const std::size_t unit = layout.unit;
-    std::size_t start = 0, at = 0;
-    while (at + unit <= body.size()) {
+    for (std::size_t at = 0; at + unit <= body.size();) {
         const wchar_t c = unitAt(layout, body, at);
-        if (c != L'\r' && c != L'\n') {
-            at += unit;
+        at += unit;
+        if (c != L'\r' && c != L'\n')
             continue;
-        }
-        std::size_t end = at + unit;
-        if (c == L'\r' && end + unit <= body.size() && unitAt(layout, body, end) == L'\n')
-            end += unit;
-        const std::string_view content = body.substr(start, at - start);
-        lines.push_back(
-            {std::string(content), std::string(body.substr(at, end - at)), decoded(layout, content)});
-        start = at = end;
+        const std::size_t start = at - unit;
+        if (c == L'\r' && at + unit <= body.size() && unitAt(layout, body, at) == L'\n')
+            at += unit;
+        ends.emplace_back(start, at);
     }
-    if (start < body.size())
-        lines.push_back({std::string(body.substr(start)), "", decoded(layout, body.substr(start))});
-    return lines;
+    if (ends.empty() ? !body.empty() : ends.back().second < body.size())
+        ends.emplace_back(body.size(), body.size());
+    return ends;
 }
 
 bool blank(wchar_t c) {
@@ -103,42 +90,80 @@ std::wstring_view trimmed(std::wstring_view text) {
     return text;
 }
 
-bool isSection(std::wstring_view text, std::wstring& name) {
-    const std::wstring_view body = trimmed(text);
+// A line: its bytes, its end's bytes, its text, and its part in the profile.
+struct Line {
+    std::string_view content;
+    std::string_view end;
+    std::wstring_view text;
+    bool section = false;
+    std::wstring_view name; // of the section, or of the key (empty for a blank line)
+};
+
+void classify(Line& line) {
+    const std::wstring_view body = trimmed(line.text);
     const std::size_t close = body.rfind(L']');
-    if (body.empty() || body.front() != L'[' || close == body.npos)
-        return false;
-    name = trimmed(body.substr(1, close - 1));
-    return true;
+    line.section = !body.empty() && body.front() == L'[' && close != body.npos;
+    line.name = line.section ? trimmed(body.substr(1, close - 1)) : trimmed(body.substr(0, body.find(L'=')));
 }
 
-std::wstring keyName(std::wstring_view text) {
-    const std::wstring_view body = trimmed(text);
-    return std::wstring(trimmed(body.substr(0, body.find(L'='))));
-}
+// A file's lines as this reader sees them, each decoded on its own. The lines view the
+// file's bytes and one text that holds them all, so it stays where it was made.
+class FileLines {
+  public:
+    FileLines(const Layout& layout, std::string_view body) {
+        const auto ends = lineEnds(layout, body);
+        std::vector<std::size_t> textEnds;
+        std::size_t start = 0;
+        for (const auto& [end, next] : ends) {
+            appendDecoded(layout, body.substr(start, end - start), text_);
+            textEnds.push_back(text_.size());
+            start = next;
+        }
+        start = 0;
+        std::size_t textStart = 0;
+        for (std::size_t i = 0; i < ends.size(); ++i) {
+            const auto [end, next] = ends[i];
+            Line line{body.substr(start, end - start), body.substr(end, next - end),
+                      std::wstring_view(text_).substr(textStart, textEnds[i] - textStart)};
+            classify(line);
+            lines_.push_back(line);
+            start = next;
+            textStart = textEnds[i];
+        }
+    }
+    FileLines(const FileLines&) = delete;
+    FileLines& operator=(const FileLines&) = delete;
+
+    const std::vector<Line>& lines() const { return lines_; }
+
+  private:
+    std::wstring text_;
+    std::vector<Line> lines_;
+};
 
 // A key's value where the profile functions look, or nothing.
-std::optional<std::wstring> valueOf(const std::vector<RawLine>& file, const SavedKey& key) {
-    std::size_t at = 0;
-    std::wstring name;
-    while (at < file.size() && !(isSection(file[at].text, name) && equalIgnoringCase(name, key.section)))
-        ++at;
-    for (++at; at < file.size() && !isSection(file[at].text, name); ++at) {
-        if (trimmed(file[at].text).empty() || !equalIgnoringCase(keyName(file[at].text), key.name))
+std::optional<std::wstring_view> valueOf(const std::vector<Line>& file, const SavedKey& key) {
+    auto line = std::find_if(file.begin(), file.end(), [&](const Line& header) {
+        return header.section && equalIgnoringCase(header.name, key.section);
+    });
+    if (line == file.end())
+        return std::nullopt;
+    for (++line; line != file.end() && !line->section; ++line) {
+        if (line->name.empty() || !equalIgnoringCase(line->name, key.name))
             continue;
-        const std::size_t equals = file[at].text.find(L'=');
-        if (equals == std::wstring::npos)
-            return std::wstring();
-        std::wstring_view value = std::wstring_view(file[at].text).substr(equals + 1);
+        const std::size_t equals = line->text.find(L'=');
+        if (equals == std::wstring_view::npos)
+            return std::wstring_view();
+        std::wstring_view value = line->text.substr(equals + 1);
         while (!value.empty() && (value.front() == L' ' || value.front() == L'\t'))
             value.remove_prefix(1);
-        return std::wstring(value);
+        return value;
     }
     return std::nullopt;
 }
 
 // A line that a save may add: a key line of its own, or one of its two sections.
-bool isAddedLine(const std::wstring& text, const std::vector<std::wstring>& values) {
+bool isAddedLine(std::wstring_view text, const std::vector<std::wstring>& values) {
     for (std::size_t k = 0; k < std::size(kSavedKeys); ++k)
         if (text == std::wstring(kSavedKeys[k].name) + L"=" + values[k] ||
             text == L"[" + std::wstring(kSavedKeys[k].section) + L"]")
@@ -147,48 +172,48 @@ bool isAddedLine(const std::wstring& text, const std::vector<std::wstring>& valu
 }
 
 // A line of the input that a save rewrote in place: one of its keys, with the new value.
-bool isRewritten(const std::wstring& before, const std::wstring& after,
-                 const std::vector<std::wstring>& values) {
+bool isRewritten(const Line& before, std::wstring_view after, const std::vector<std::wstring>& values) {
     for (std::size_t k = 0; k < std::size(kSavedKeys); ++k) {
-        if (!equalIgnoringCase(keyName(before), kSavedKeys[k].name))
+        if (before.section || !equalIgnoringCase(before.name, kSavedKeys[k].name))
             continue;
-        const std::size_t equals = before.find(L'=');
-        if (equals == std::wstring::npos && after == before + L"=" + values[k])
+        const std::wstring_view text = before.text;
+        const std::size_t equals = text.find(L'=');
+        if (equals == std::wstring_view::npos && after == std::wstring(text) + L"=" + values[k])
             return true;
         std::size_t valueAt = equals + 1;
-        while (equals != std::wstring::npos && valueAt < before.size() &&
-               (before[valueAt] == L' ' || before[valueAt] == L'\t'))
+        while (equals != std::wstring_view::npos && valueAt < text.size() &&
+               (text[valueAt] == L' ' || text[valueAt] == L'\t'))
             ++valueAt;
-        if (equals != std::wstring::npos && after == before.substr(0, valueAt) + values[k])
+        if (equals != std::wstring_view::npos && after == std::wstring(text.substr(0, valueAt)) + values[k])
             return true;
     }
     return false;
 }
 
 // A line's bytes in hexadecimal, its end after a bar, for a finding's report.
-std::string hex(const RawLine& line) {
+std::string hex(const Line& line) {
     std::string text;
     char digits[4];
-    for (const char c : line.content + "|" + line.end) {
+    for (const char c : std::string(line.content) + "|" + std::string(line.end)) {
         std::snprintf(digits, sizeof digits, "%02x ", static_cast<unsigned char>(c));
         text += digits;
     }
     return text;
 }
 
-std::string encodedLineEnd(const Layout& layout) {
+std::string_view encodedLineEnd(const Layout& layout) {
     if (layout.unit == 1)
         return "\r\n";
-    return layout.bigEndian ? std::string("\0\r\0\n", 4) : std::string("\r\0\n\0", 4);
+    return layout.bigEndian ? std::string_view("\0\r\0\n", 4) : std::string_view("\r\0\n\0", 4);
 }
 
 // The untouched lines of the input, in order and byte for byte, with nothing between
 // them but the save's own lines; line ends as they were, a new line's as the line's before.
-std::string faultOfLines(const Layout& layout, const std::vector<RawLine>& before,
-                         const std::vector<RawLine>& after, const std::vector<std::wstring>& values) {
+std::string faultOfLines(const Layout& layout, const std::vector<Line>& before,
+                         const std::vector<Line>& after, const std::vector<std::wstring>& values) {
     const auto firstEnd =
-        std::find_if(before.begin(), before.end(), [](const RawLine& line) { return !line.end.empty(); });
-    const std::string newEnd = firstEnd != before.end() ? firstEnd->end : encodedLineEnd(layout);
+        std::find_if(before.begin(), before.end(), [](const Line& line) { return !line.end.empty(); });
+    const std::string_view newEnd = firstEnd != before.end() ? firstEnd->end : encodedLineEnd(layout);
     std::size_t i = 0, j = 0;
     while (j < after.size()) {
         const bool lastBefore = i + 1 == before.size();
@@ -197,7 +222,7 @@ std::string faultOfLines(const Layout& layout, const std::vector<RawLine>& befor
                                   (lastBefore && before[i].end.empty() && after[j].end == newEnd));
         if (i < before.size() && after[j].content == before[i].content && endKept) {
             ++i, ++j;
-        } else if (i < before.size() && endKept && isRewritten(before[i].text, after[j].text, values)) {
+        } else if (i < before.size() && endKept && isRewritten(before[i], after[j].text, values)) {
             ++i, ++j;
         } else if (isAddedLine(after[j].text, values) &&
                    (after[j].end == (j > 0 ? after[j - 1].end : newEnd) ||
@@ -224,12 +249,12 @@ std::string faultOfSave(std::string_view input, std::string_view output,
     if (output.substr(layout.mark.size() + layout.body(output).size()) !=
         input.substr(layout.mark.size() + layout.body(input).size()))
         return "an odd last byte of UTF-16 was not kept last";
-    const std::vector<RawLine> before = linesOf(layout, layout.body(input));
-    const std::vector<RawLine> after = linesOf(layout, layout.body(output));
+    const FileLines before(layout, layout.body(input));
+    const FileLines after(layout, layout.body(output));
     for (std::size_t k = 0; k < std::size(kSavedKeys); ++k)
-        if (valueOf(after, kSavedKeys[k]) != values[k])
+        if (valueOf(after.lines(), kSavedKeys[k]) != values[k])
             return "a key does not read back with its new value";
-    return faultOfLines(layout, before, after, values);
+    return faultOfLines(layout, before.lines(), after.lines(), values);
 }
 
 } // namespace save_oracle
