@@ -7,7 +7,7 @@ set -euo pipefail
 as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
 packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386 clang libclang-rt-14-dev
           libstb-dev xvfb xauth openbox googletest locales fonts-wqy-microhei fonts-droid-fallback fonts-dejavu-core
-          python3-fonttools imagemagick xdotool)
+          python3-fonttools osslsigncode openssl unzip imagemagick xdotool)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")

@@ -56,7 +56,7 @@ def main():
     arguments.add_argument("--table", required=True)
     options = arguments.parse_args()
     text = shown_characters(options.layout, options.titles, options.table)
-    font = TTFont(options.font, fontNumber=0)
+    font = TTFont(options.font, fontNumber=0, recalcTimestamp=False)  # the source's own times
     options_ = subset.Options(name_IDs=["*"], name_languages=["*"])
     options_.drop_tables += ["FFTM"]  # the font editor's time stamps
     subsetter = subset.Subsetter(options_)

@@ -20,7 +20,7 @@ for preset in mingw-x86 mingw-x64 native-fuzz; do
   cmake --preset "$preset"
   cmake --build --preset "$preset"
 done
-cmake --build --preset mingw-x86 --target package
+cmake --build --preset mingw-x86 --target release
 tested=(mingw-x64)
 if [[ "$(tools/wine.sh player-preset "the mingw-x86 tests were not run; the 64-bit tests were.")" == mingw-x86 ]]; then
   tested=(mingw-x86 mingw-x64)
