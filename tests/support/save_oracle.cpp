@@ -162,13 +162,14 @@ std::optional<std::wstring_view> valueOf(const std::vector<Line>& file, const Sa
     return std::nullopt;
 }
 
-// A line that a save may add: a key line of its own, or one of its two sections.
-bool isAddedLine(std::wstring_view text, const std::vector<std::wstring>& values) {
-    for (std::size_t k = 0; k < std::size(kSavedKeys); ++k)
-        if (text == std::wstring(kSavedKeys[k].name) + L"=" + values[k] ||
-            text == L"[" + std::wstring(kSavedKeys[k].section) + L"]")
-            return true;
-    return false;
+// The lines that a save may add: a key line of its own, or one of its two sections.
+std::vector<std::wstring> addedLines(const std::vector<std::wstring>& values) {
+    std::vector<std::wstring> lines;
+    for (std::size_t k = 0; k < std::size(kSavedKeys); ++k) {
+        lines.push_back(std::wstring(kSavedKeys[k].name) + L"=" + values[k]);
+        lines.push_back(L"[" + std::wstring(kSavedKeys[k].section) + L"]");
+    }
+    return lines;
 }
 
 // A line of the input that a save rewrote in place: one of its keys, with the new value.
@@ -214,6 +215,7 @@ std::string faultOfLines(const Layout& layout, const std::vector<Line>& before,
     const auto firstEnd =
         std::find_if(before.begin(), before.end(), [](const Line& line) { return !line.end.empty(); });
     const std::string_view newEnd = firstEnd != before.end() ? firstEnd->end : encodedLineEnd(layout);
+    const std::vector<std::wstring> added = addedLines(values);
     std::size_t i = 0, j = 0;
     while (j < after.size()) {
         const bool lastBefore = i + 1 == before.size();
@@ -224,7 +226,7 @@ std::string faultOfLines(const Layout& layout, const std::vector<Line>& before,
             ++i, ++j;
         } else if (i < before.size() && endKept && isRewritten(before[i], after[j].text, values)) {
             ++i, ++j;
-        } else if (isAddedLine(after[j].text, values) &&
+        } else if (std::find(added.begin(), added.end(), after[j].text) != added.end() &&
                    (after[j].end == (j > 0 ? after[j - 1].end : newEnd) ||
                     (j + 1 == after.size() && after[j].end.empty()))) {
             ++j;
