@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cwctype>
+#include <initializer_list>
 #include <optional>
 
 namespace save_oracle {
@@ -112,7 +113,10 @@ class FileLines {
   public:
     FileLines(const Layout& layout, std::string_view body) {
         const auto ends = lineEnds(layout, body);
+        text_.reserve(body.size() / layout.unit); // a unit gives at most one character
         std::vector<std::size_t> textEnds;
+        textEnds.reserve(ends.size());
+        lines_.reserve(ends.size());
         std::size_t start = 0;
         for (const auto& [end, next] : ends) {
             appendDecoded(layout, body.substr(start, end - start), text_);
@@ -162,14 +166,23 @@ std::optional<std::wstring_view> valueOf(const std::vector<Line>& file, const Sa
     return std::nullopt;
 }
 
-// The lines that a save may add: a key line of its own, or one of its two sections.
-std::vector<std::wstring> addedLines(const std::vector<std::wstring>& values) {
-    std::vector<std::wstring> lines;
-    for (std::size_t k = 0; k < std::size(kSavedKeys); ++k) {
-        lines.push_back(std::wstring(kSavedKeys[k].name) + L"=" + values[k]);
-        lines.push_back(L"[" + std::wstring(kSavedKeys[k].section) + L"]");
+// Whether the text is the parts, one after another.
+bool spells(std::wstring_view text, std::initializer_list<std::wstring_view> parts) {
+    for (const std::wstring_view part : parts) {
+        if (!text.starts_with(part))
+            return false;
+        text.remove_prefix(part.size());
     }
-    return lines;
+    return text.empty();
+}
+
+// A line that a save may add: a key line of its own, or one of its two sections.
+bool isAddedLine(std::wstring_view text, const std::vector<std::wstring>& values) {
+    for (std::size_t k = 0; k < std::size(kSavedKeys); ++k)
+        if (spells(text, {kSavedKeys[k].name, L"=", values[k]}) ||
+            spells(text, {L"[", kSavedKeys[k].section, L"]"}))
+            return true;
+    return false;
 }
 
 // A line of the input that a save rewrote in place: one of its keys, with the new value.
@@ -179,13 +192,13 @@ bool isRewritten(const Line& before, std::wstring_view after, const std::vector<
             continue;
         const std::wstring_view text = before.text;
         const std::size_t equals = text.find(L'=');
-        if (equals == std::wstring_view::npos && after == std::wstring(text) + L"=" + values[k])
+        if (equals == std::wstring_view::npos && spells(after, {text, L"=", values[k]}))
             return true;
         std::size_t valueAt = equals + 1;
         while (equals != std::wstring_view::npos && valueAt < text.size() &&
                (text[valueAt] == L' ' || text[valueAt] == L'\t'))
             ++valueAt;
-        if (equals != std::wstring_view::npos && after == std::wstring(text.substr(0, valueAt)) + values[k])
+        if (equals != std::wstring_view::npos && spells(after, {text.substr(0, valueAt), values[k]}))
             return true;
     }
     return false;
@@ -215,7 +228,6 @@ std::string faultOfLines(const Layout& layout, const std::vector<Line>& before,
     const auto firstEnd =
         std::find_if(before.begin(), before.end(), [](const Line& line) { return !line.end.empty(); });
     const std::string_view newEnd = firstEnd != before.end() ? firstEnd->end : encodedLineEnd(layout);
-    const std::vector<std::wstring> added = addedLines(values);
     std::size_t i = 0, j = 0;
     while (j < after.size()) {
         const bool lastBefore = i + 1 == before.size();
@@ -226,7 +238,7 @@ std::string faultOfLines(const Layout& layout, const std::vector<Line>& before,
             ++i, ++j;
         } else if (i < before.size() && endKept && isRewritten(before[i], after[j].text, values)) {
             ++i, ++j;
-        } else if (std::find(added.begin(), added.end(), after[j].text) != added.end() &&
+        } else if (isAddedLine(after[j].text, values) &&
                    (after[j].end == (j > 0 ? after[j - 1].end : newEnd) ||
                     (j + 1 == after.size() && after[j].end.empty()))) {
             ++j;
