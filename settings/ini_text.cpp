@@ -131,11 +131,12 @@ template <typename Char> void IniText::classify(std::basic_string_view<Char> tex
         return;
     line.kind = Kind::Key;
     std::basic_string_view<Char> name = trimmed(body.substr(0, body.find(Char{'='})));
-    if (const std::size_t close = body.rfind(Char{']'}); body.front() == Char{'['} && close != body.npos) {
+    if (const std::size_t close = body.front() == Char{'['} ? body.rfind(Char{']'}) : body.npos;
+        close != body.npos) {
         line.kind = Kind::Section;
         name = trimmed(body.substr(1, close - 1));
     }
-    line.name.assign(name.begin(), name.end());
+    line.name = std::wstring(name.begin(), name.end());
 }
 
 // Where a key line's value starts: after its "=" and the blanks and tabs that follow it;

@@ -38,6 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(text.bytes() == input, "reading and writing without an edit changed the bytes");
 
     std::vector<std::wstring> values;
+    values.reserve(std::size(save_oracle::kSavedKeys));
     for (std::size_t k = 0; k < std::size(save_oracle::kSavedKeys); ++k) {
         const save_oracle::SavedKey& key = save_oracle::kSavedKeys[k];
         const int taken = size > k ? data[size - 1 - k] : 0;

@@ -53,7 +53,8 @@ void appendDecoded(const Layout& layout, std::string_view content, std::wstring&
             text += unitAt(layout, content, at);
     } else if (std::all_of(content.begin(), content.end(),
                            [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        text.append(content.begin(), content.end());
+        for (const char c : content) // appended one by one: a range of another type would be copied first
+            text += static_cast<wchar_t>(c);
     } else {
         text += decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
     }
@@ -102,8 +103,8 @@ struct Line {
 
 void classify(Line& line) {
     const std::wstring_view body = trimmed(line.text);
-    const std::size_t close = body.rfind(L']');
-    line.section = !body.empty() && body.front() == L'[' && close != body.npos;
+    const std::size_t close = !body.empty() && body.front() == L'[' ? body.rfind(L']') : body.npos;
+    line.section = close != body.npos;
     line.name = line.section ? trimmed(body.substr(1, close - 1)) : trimmed(body.substr(0, body.find(L'=')));
 }
 
