@@ -1,5 +1,7 @@
 #include "forms/input/proton_gamepad_layer.h"
 
+#include "forms/platform/environment.h"
+
 #include <windows.h>
 
 #include <tlhelp32.h>
@@ -12,10 +14,8 @@ namespace {
 
 // A flag of the environment as Proton reads it: set, not empty and not "0".
 bool flagSet(const wchar_t* name) {
-    wchar_t value[8];
-    const DWORD length = GetEnvironmentVariableW(name, value, 8);
-    return length > 0 &&
-           (length >= 8 || std::wstring_view(value, length) != L"0"); // 8 and more: too long for "0"
+    const std::optional<std::wstring> value = environmentValue(name);
+    return value && !value->empty() && *value != L"0";
 }
 
 bool processRunning(std::wstring_view executable) {

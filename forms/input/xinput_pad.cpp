@@ -1,9 +1,8 @@
 #include "forms/input/xinput_pad.h"
 
 #include "forms/input/game_controllers.h"
+#include "forms/platform/environment.h"
 #include "forms/platform/system_dll.h"
-
-#include <string_view>
 
 namespace forms {
 
@@ -33,9 +32,7 @@ namespace {
 // TROVANE_GAMEPAD=always reads XInput though no game controller is listed: for a pad that
 // is no HID device, as the tests' stand-in XInput DLL is.
 bool readingAlways() {
-    wchar_t value[8];
-    const DWORD length = GetEnvironmentVariableW(L"TROVANE_GAMEPAD", value, 8);
-    return length < 8 && std::wstring_view(value, length) == L"always";
+    return environmentValue(L"TROVANE_GAMEPAD") == L"always";
 }
 
 } // namespace

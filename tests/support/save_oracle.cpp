@@ -115,25 +115,20 @@ class FileLines {
     FileLines(const Layout& layout, std::string_view body) {
         const auto ends = lineEnds(layout, body);
         text_.reserve(body.size() / layout.unit); // a unit gives at most one character
-        std::vector<std::size_t> textEnds;
-        textEnds.reserve(ends.size());
         lines_.reserve(ends.size());
+        std::vector<std::size_t> textStarts; // and the text's end, last
         std::size_t start = 0;
         for (const auto& [end, next] : ends) {
-            appendDecoded(layout, body.substr(start, end - start), text_);
-            textEnds.push_back(text_.size());
+            lines_.push_back({body.substr(start, end - start), body.substr(end, next - end)});
+            textStarts.push_back(text_.size());
+            appendDecoded(layout, lines_.back().content, text_);
             start = next;
         }
-        start = 0;
-        std::size_t textStart = 0;
-        for (std::size_t i = 0; i < ends.size(); ++i) {
-            const auto [end, next] = ends[i];
-            Line line{body.substr(start, end - start), body.substr(end, next - end),
-                      std::wstring_view(text_).substr(textStart, textEnds[i] - textStart)};
-            classify(line);
-            lines_.push_back(line);
-            start = next;
-            textStart = textEnds[i];
+        textStarts.push_back(text_.size());
+        for (std::size_t i = 0; i < lines_.size(); ++i) { // the text is whole: its views stay valid
+            lines_[i].text =
+                std::wstring_view(text_).substr(textStarts[i], textStarts[i + 1] - textStarts[i]);
+            classify(lines_[i]);
         }
     }
     FileLines(const FileLines&) = delete;
