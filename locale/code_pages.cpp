@@ -14,7 +14,7 @@ std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint3
     return bytes;
 }
 
-std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, std::uint32_t codePage) {
+std::optional<std::wstring> decodeFromCodePage(std::string_view bytes, std::uint32_t codePage) {
     if (bytes.empty())
         return std::wstring();
     const int length = static_cast<int>(bytes.size());

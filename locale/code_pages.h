@@ -15,7 +15,7 @@ inline constexpr std::uint32_t kAnsiCodePage = 0;
 inline constexpr std::uint32_t kUtf8CodePage = 65001;
 
 std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage);
-std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, std::uint32_t codePage);
+std::optional<std::wstring> decodeFromCodePage(std::string_view bytes, std::uint32_t codePage);
 
 // Whether two texts are equal unit by unit once each is in upper case.
 bool equalIgnoringCase(std::wstring_view a, std::wstring_view b);

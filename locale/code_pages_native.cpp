@@ -8,6 +8,8 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <array>
+#include <cwchar>
 #include <cwctype>
 #include <map>
 #include <string>
@@ -84,6 +86,67 @@ template <typename Text> bool isAscii(const Text& text) {
                        [](auto unit) { return static_cast<unsigned>(unit) < 0x80; });
 }
 
+constexpr wchar_t kReplacement = 0xFFFD;
+constexpr wchar_t kNoCharacter = static_cast<wchar_t>(WEOF);
+
+// What a code page of one- and two-byte characters reads each byte as, and each pair of
+// bytes, as iconv reads them: made once from iconv and kept, since a lookup costs far
+// less than a conversion. Decoding by it gives what convert gives.
+class ByteTable {
+  public:
+    explicit ByteTable(const char* name) : pairs_(256 * 256, kNoCharacter) {
+        for (unsigned lead = 0; lead < 256; ++lead) {
+            singles_[lead] = characterOf(name, {static_cast<char>(lead)});
+            for (unsigned trail = 0; singles_[lead] == kNoCharacter && trail < 256; ++trail)
+                pairs_[lead << 8 | trail] =
+                    characterOf(name, {static_cast<char>(lead), static_cast<char>(trail)});
+        }
+    }
+
+    std::wstring decode(std::string_view bytes) const {
+        std::wstring text(bytes.size(), L'\0'); // a byte gives at most one character
+        std::size_t length = 0;
+        for (std::size_t at = 0; at < bytes.size(); ++at) {
+            const auto lead = static_cast<unsigned char>(bytes[at]);
+            wchar_t c = singles_[lead];
+            if (c == kNoCharacter && at + 1 < bytes.size()) {
+                c = pairs_[std::size_t{lead} << 8 | static_cast<unsigned char>(bytes[at + 1])];
+                at += c != kNoCharacter; // a pair that is no character: its lead alone is replaced
+            }
+            text[length++] = c == kNoCharacter ? kReplacement : c;
+        }
+        text.resize(length);
+        return text;
+    }
+
+  private:
+    // The one character that the bytes are, all of them, or none.
+    static wchar_t characterOf(const char* name, std::string bytes) {
+        iconv_t converter = converterFor("WCHAR_T", name);
+        wchar_t c = kNoCharacter;
+        char* in = bytes.data();
+        char* out = reinterpret_cast<char*>(&c);
+        std::size_t inLeft = bytes.size(), outLeft = sizeof c;
+        const bool whole = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
+        return whole && inLeft == 0 && outLeft == 0 ? c : kNoCharacter;
+    }
+
+    std::array<wchar_t, 256> singles_{};
+    std::vector<wchar_t> pairs_; // by lead byte and trail byte
+};
+
+// The table of a code page by its iconv name; none for UTF-8, whose characters are longer.
+const ByteTable* byteTableFor(const char* name) {
+    static const std::map<const char*, ByteTable> tables = [] {
+        std::map<const char*, ByteTable> made;
+        for (const std::uint32_t codePage : {936u, 950u, 1252u})
+            made.try_emplace(iconvName(codePage), iconvName(codePage));
+        return made;
+    }();
+    const auto table = tables.find(name);
+    return table != tables.end() ? &table->second : nullptr;
+}
+
 } // namespace
 
 std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage) {
@@ -96,16 +159,17 @@ std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint3
     return convert(name, "WCHAR_T", units, sizeof(wchar_t), "?");
 }
 
-std::optional<std::wstring> decodeFromCodePage(const std::string& bytes, std::uint32_t codePage) {
+std::optional<std::wstring> decodeFromCodePage(std::string_view bytes, std::uint32_t codePage) {
     const char* name = iconvName(codePage);
     if (!name)
         return std::nullopt;
     if (isAscii(bytes))
         return std::wstring(bytes.begin(), bytes.end());
-    const wchar_t replacement = 0xFFFD;
+    if (const ByteTable* table = byteTableFor(name))
+        return table->decode(bytes);
     const auto units =
         convert("WCHAR_T", name, bytes, 1,
-                std::string_view(reinterpret_cast<const char*>(&replacement), sizeof replacement));
+                std::string_view(reinterpret_cast<const char*>(&kReplacement), sizeof kReplacement));
     if (!units)
         return std::nullopt;
     return std::wstring(reinterpret_cast<const wchar_t*>(units->data()), units->size() / sizeof(wchar_t));

@@ -55,7 +55,7 @@ TEST(ConvertScript, AsciiAndDigitsPassUnchanged) {
 std::optional<std::string> encodeWithout950(const std::wstring& text, UINT codePage) {
     return codePage == 950 ? std::nullopt : encodeInCodePage(text, codePage);
 }
-std::optional<std::wstring> decodeWithout950(const std::string& bytes, UINT codePage) {
+std::optional<std::wstring> decodeWithout950(std::string_view bytes, UINT codePage) {
     return codePage == 950 ? std::nullopt : decodeFromCodePage(bytes, codePage);
 }
 int failingMap(LCID, DWORD, const wchar_t*, int, wchar_t*, int) {
