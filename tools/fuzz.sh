@@ -14,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/native-fuzz
 if [[ "${1:-}" == --ci ]]; then
-  kept="$(mktemp -d)"
+  kept="$(mktemp -d -p "$([[ -w /dev/shm ]] && echo /dev/shm || echo "${TMPDIR:-/tmp}")")"
   trap 'rm -rf "$kept"' EXIT
   budget=(-runs="$2" -seed=1)
   said="$2 executions from seed 1"
@@ -29,9 +29,10 @@ mkdir -p "$kept" "$build/seeds"
 "$build/make_corpus" "$build/seeds" >/dev/null
 log="$build/fuzz.log"
 status=0
-options=(-max_len=4096 -detect_leaks=0 -timeout=10 -artifact_prefix="$build/finding-")
+options=(-max_len=4096 -dict=tests/fuzz/ini_text.dict -detect_leaks=0 -timeout=10 -artifact_prefix="$build/finding-")
 # Inputs of up to 4 KiB (the seeds' larger files are cut there) and a short allocation
-# history keep the runs fast; leaks are looked for at the end of the run.
+# history keep the runs fast; leaks are looked for at the end of the run. The dictionary
+# gives the mutations the file's syntax and names.
 export ASAN_OPTIONS="${ASAN_OPTIONS:-malloc_context_size=2:quarantine_size_mb=8}"
 if [[ "${1:-}" == --ci ]]; then # every seed and finding once, the same every time
   "$build/ini_text_fuzz" -runs=0 "${options[@]}" "$build/seeds" tests/fuzz/findings >"$log" 2>&1 || status=$?
