@@ -38,11 +38,10 @@ Layout layoutOf(std::string_view bytes) {
 }
 
 wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data()) + at;
     if (layout.unit == 1)
-        return byte(at);
-    return static_cast<wchar_t>(layout.bigEndian ? byte(at) << 8 | byte(at + 1)
-                                                 : byte(at + 1) << 8 | byte(at));
+        return bytes[0];
+    return static_cast<wchar_t>(layout.bigEndian ? bytes[0] << 8 | bytes[1] : bytes[1] << 8 | bytes[0]);
 }
 
 // Appends a line's text. Plain ASCII reads the same in every code page here, without a
@@ -53,31 +52,28 @@ void appendDecoded(const Layout& layout, std::string_view content, std::wstring&
             text += unitAt(layout, content, at);
     } else if (std::all_of(content.begin(), content.end(),
                            [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
-        for (const char c : content) // appended one by one: a range of another type would be copied first
-            text += static_cast<wchar_t>(c);
+        // Widened in place: appending a range of another type would copy it first.
+        const std::size_t start = text.size();
+        text.resize(start + content.size());
+        std::copy(content.begin(), content.end(), text.begin() + static_cast<std::ptrdiff_t>(start));
     } else {
-        text += decodeFromCodePage(std::string(content), layout.codePage).value_or(L"");
+        text += decodeFromCodePage(content, layout.codePage).value_or(L"");
     }
 }
 
-// Where each line's end starts and where it stops: at CR, LF or CR LF, counted in the
-// file's units; a last line without an end ends where the body does.
-std::vector<std::pair<std::size_t, std::size_t>> lineEnds(const Layout& layout, std::string_view body) {
-    std::vector<std::pair<std::size_t, std::size_t>> ends;
+// Where the end of the line from the offset starts and where it stops: at CR, LF or CR LF,
+// counted in the file's units; a last line without an end ends where the body does.
+std::pair<std::size_t, std::size_t> lineEnd(const Layout& layout, std::string_view body, std::size_t from) {
     const std::size_t unit = layout.unit;
-    for (std::size_t at = 0; at + unit <= body.size();) {
+    for (std::size_t at = from; at + unit <= body.size(); at += unit) {
         const wchar_t c = unitAt(layout, body, at);
-        at += unit;
         if (c != L'\r' && c != L'\n')
             continue;
-        const std::size_t start = at - unit;
-        if (c == L'\r' && at + unit <= body.size() && unitAt(layout, body, at) == L'\n')
-            at += unit;
-        ends.emplace_back(start, at);
+        const bool pair =
+            c == L'\r' && at + 2 * unit <= body.size() && unitAt(layout, body, at + unit) == L'\n';
+        return {at, at + (pair ? 2 : 1) * unit};
     }
-    if (ends.empty() ? !body.empty() : ends.back().second < body.size())
-        ends.emplace_back(body.size(), body.size());
-    return ends;
+    return {body.size(), body.size()};
 }
 
 bool blank(wchar_t c) {
@@ -108,27 +104,29 @@ void classify(Line& line) {
     line.name = line.section ? trimmed(body.substr(1, close - 1)) : trimmed(body.substr(0, body.find(L'=')));
 }
 
+// How many bytes are CR or LF: each line end holds at least one.
+std::size_t lineEndBytes(std::string_view body) {
+    return static_cast<std::size_t>(std::count(body.begin(), body.end(), '\r') +
+                                    std::count(body.begin(), body.end(), '\n'));
+}
+
 // A file's lines as this reader sees them, each decoded on its own. The lines view the
-// file's bytes and one text that holds them all, so it stays where it was made.
+// file's bytes and one text that holds them all. A unit gives at most one character, so that
+// text, made as large as the file's units, never moves.
 class FileLines {
   public:
     FileLines(const Layout& layout, std::string_view body) {
-        const auto ends = lineEnds(layout, body);
-        text_.reserve(body.size() / layout.unit); // a unit gives at most one character
-        lines_.reserve(ends.size());
-        std::vector<std::size_t> textStarts; // and the text's end, last
-        std::size_t start = 0;
-        for (const auto& [end, next] : ends) {
-            lines_.push_back({body.substr(start, end - start), body.substr(end, next - end)});
-            textStarts.push_back(text_.size());
-            appendDecoded(layout, lines_.back().content, text_);
+        text_.reserve(body.size() / layout.unit);
+        lines_.reserve(lineEndBytes(body) + 1); // at most a line per end, and a last without one
+        for (std::size_t start = 0; start < body.size();) {
+            const auto [end, next] = lineEnd(layout, body, start);
+            Line line{body.substr(start, end - start), body.substr(end, next - end)};
+            const std::size_t textStart = text_.size();
+            appendDecoded(layout, line.content, text_);
+            line.text = std::wstring_view(text_).substr(textStart);
+            classify(line);
+            lines_.push_back(line);
             start = next;
-        }
-        textStarts.push_back(text_.size());
-        for (std::size_t i = 0; i < lines_.size(); ++i) { // the text is whole: its views stay valid
-            lines_[i].text =
-                std::wstring_view(text_).substr(textStarts[i], textStarts[i + 1] - textStarts[i]);
-            classify(lines_[i]);
         }
     }
     FileLines(const FileLines&) = delete;
