@@ -97,7 +97,7 @@ std::wstring IniText::decode(std::string_view content) const {
     }
     if (isAscii(content))
         return std::wstring(content.begin(), content.end());
-    return decodeFromCodePage(std::string(content), encoding_.codePage).value_or(L"");
+    return decodeFromCodePage(content, encoding_.codePage).value_or(L"");
 }
 
 std::string IniText::encode(std::wstring_view text) const {
@@ -202,7 +202,8 @@ std::string IniText::bytes() const {
     bytes += mark_;
     for (const Line& line : lines_)
         bytes.append(line.content).append(line.end);
-    return bytes + tail_;
+    bytes += tail_;
+    return bytes;
 }
 
 } // namespace settings
