@@ -119,16 +119,19 @@ std::size_t lineEndBytes(std::string_view body) {
 // text, made as large as the file's units, never moves.
 class FileLines {
   public:
-    FileLines(const Layout& layout, std::string_view body) {
+    // A line's text and part depend on its bytes alone, so a line with the bytes of a line of
+    // the known file (of the same layout, and kept while these lines are) takes them from there.
+    FileLines(const Layout& layout, std::string_view body, const FileLines* known = nullptr) {
         text_.reserve(body.size() / layout.unit);
         lines_.reserve(lineEndBytes(body) + 1); // at most a line per end, and a last without one
+        std::size_t knownNext = 0;
         for (std::size_t start = 0; start < body.size();) {
             const auto [end, next] = lineEnd(layout, body, start);
             Line line{body.substr(start, end - start), body.substr(end, next - end)};
-            const std::size_t textStart = text_.size();
-            appendDecoded(layout, line.content, text_);
-            line.text = std::wstring_view(text_).substr(textStart);
-            classify(line);
+            if (const Line* same = known ? known->withBytes(line.content, knownNext) : nullptr)
+                line = {line.content, line.end, same->text, same->section, same->name};
+            else
+                read(layout, line);
             lines_.push_back(line);
             start = next;
         }
@@ -139,6 +142,24 @@ class FileLines {
     const std::vector<Line>& lines() const { return lines_; }
 
   private:
+    void read(const Layout& layout, Line& line) {
+        const std::size_t textStart = text_.size();
+        appendDecoded(layout, line.content, text_);
+        line.text = std::wstring_view(text_).substr(textStart);
+        classify(line);
+    }
+
+    // The line at the index, or the one after it (past a line that was rewritten), when it has
+    // these bytes; the index then moves past it. Other lines are not looked for: they are read.
+    const Line* withBytes(std::string_view content, std::size_t& index) const {
+        for (std::size_t at = index; at < std::min(index + 2, lines_.size()); ++at)
+            if (lines_[at].content == content) {
+                index = at + 1;
+                return &lines_[at];
+            }
+        return nullptr;
+    }
+
     std::wstring text_;
     std::vector<Line> lines_;
 };
@@ -262,7 +283,7 @@ std::string faultOfSave(std::string_view input, std::string_view output,
         input.substr(layout.mark.size() + layout.body(input).size()))
         return "an odd last byte of UTF-16 was not kept last";
     const FileLines before(layout, layout.body(input));
-    const FileLines after(layout, layout.body(output));
+    const FileLines after(layout, layout.body(output), &before);
     for (std::size_t k = 0; k < std::size(kSavedKeys); ++k)
         if (valueOf(after.lines(), kSavedKeys[k]) != values[k])
             return "a key does not read back with its new value";
