@@ -38,10 +38,11 @@ Layout layoutOf(std::string_view bytes) {
 }
 
 wchar_t unitAt(const Layout& layout, std::string_view text, std::size_t at) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.data()) + at;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     if (layout.unit == 1)
-        return bytes[0];
-    return static_cast<wchar_t>(layout.bigEndian ? bytes[0] << 8 | bytes[1] : bytes[1] << 8 | bytes[0]);
+        return byte(at);
+    return static_cast<wchar_t>(layout.bigEndian ? byte(at) << 8 | byte(at + 1)
+                                                 : byte(at + 1) << 8 | byte(at));
 }
 
 // Appends a line's text. Plain ASCII reads the same in every code page here, without a
