@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage) {
+std::optional<std::string> encodeInCodePage(std::wstring_view text, std::uint32_t codePage) {
     if (text.empty())
         return std::string();
     const int length = static_cast<int>(text.size());

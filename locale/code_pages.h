@@ -14,7 +14,7 @@
 inline constexpr std::uint32_t kAnsiCodePage = 0;
 inline constexpr std::uint32_t kUtf8CodePage = 65001;
 
-std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage);
+std::optional<std::string> encodeInCodePage(std::wstring_view text, std::uint32_t codePage);
 std::optional<std::wstring> decodeFromCodePage(std::string_view bytes, std::uint32_t codePage);
 
 // Whether two texts are equal unit by unit once each is in upper case.

@@ -149,7 +149,7 @@ const ByteTable* byteTableFor(const char* name) {
 
 } // namespace
 
-std::optional<std::string> encodeInCodePage(const std::wstring& text, std::uint32_t codePage) {
+std::optional<std::string> encodeInCodePage(std::wstring_view text, std::uint32_t codePage) {
     const char* name = iconvName(codePage);
     if (!name)
         return std::nullopt;

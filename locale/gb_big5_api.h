@@ -39,7 +39,7 @@ void localiseControl(forms::Control& control);
 
 // The conversions convertScript is built on; a test replaces them to make a step fail.
 struct ScriptConversions {
-    std::optional<std::string> (*encode)(const std::wstring& text, UINT codePage);
+    std::optional<std::string> (*encode)(std::wstring_view text, UINT codePage);
     std::optional<std::wstring> (*decode)(std::string_view bytes, UINT codePage);
     int (*map)(LCID locale, DWORD flags, const wchar_t* source, int sourceLength, wchar_t* destination,
                int destinationLength);

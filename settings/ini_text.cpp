@@ -95,8 +95,6 @@ std::wstring IniText::decode(std::string_view content) const {
             text += unitAt(content, at);
         return text;
     }
-    if (isAscii(content))
-        return std::wstring(content.begin(), content.end());
     return decodeFromCodePage(content, encoding_.codePage).value_or(L"");
 }
 
@@ -109,7 +107,7 @@ std::string IniText::encode(std::wstring_view text) const {
         }
         return bytes;
     }
-    return encodeInCodePage(std::wstring(text), encoding_.codePage).value_or("");
+    return encodeInCodePage(text, encoding_.codePage).value_or("");
 }
 
 // A line's part in the profile: a section header "[ name ]" (up to its last "]"), a blank

@@ -52,7 +52,7 @@ TEST(ConvertScript, AsciiAndDigitsPassUnchanged) {
 }
 
 // Conversions whose code page 950 is not installed.
-std::optional<std::string> encodeWithout950(const std::wstring& text, UINT codePage) {
+std::optional<std::string> encodeWithout950(std::wstring_view text, UINT codePage) {
     return codePage == 950 ? std::nullopt : encodeInCodePage(text, codePage);
 }
 std::optional<std::wstring> decodeWithout950(std::string_view bytes, UINT codePage) {
