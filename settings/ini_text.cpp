@@ -35,16 +35,16 @@ bool sameName(std::wstring_view a, std::wstring_view b) {
     return equalIgnoringCase(a, b);
 }
 
-IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)) {
-    mark_ = bytes.substr(0, encoding_.markLength);
-    std::string_view body = bytes.substr(encoding_.markLength);
-    const std::size_t stray = body.size() % encoding_.unit; // after the last UTF-16 unit: stays last
-    tail_.assign(body.end() - static_cast<std::ptrdiff_t>(stray), body.end());
-    body.remove_suffix(stray);
-    split(body);
+IniText::IniText(std::string_view bytes) : encoding_(detectEncoding(bytes)), kept_(bytes) {
+    names_.reserve(bytes.size()); // a unit reads as one character at most
+    mark_ = {0, encoding_.markLength};
+    // A UTF-16 file's odd last byte, after its last unit, stays last.
+    const std::size_t stray = (bytes.size() - mark_.size) % encoding_.unit;
+    tail_ = {bytes.size() - stray, stray};
+    split({mark_.size, tail_.at - mark_.size});
     const auto first =
-        std::find_if(lines_.begin(), lines_.end(), [](const Line& line) { return !line.end.empty(); });
-    lineEnd_ = first != lines_.end() ? first->end : encode(L"\r\n");
+        std::find_if(lines_.begin(), lines_.end(), [](const Line& line) { return line.end.size > 0; });
+    lineEnd_ = first != lines_.end() ? first->end : keep(encode(L"\r\n"));
 }
 
 IniText::Encoding IniText::detectEncoding(std::string_view bytes) {
@@ -67,8 +67,9 @@ wchar_t IniText::unitAt(std::string_view text, std::size_t offset) const {
 
 // Lines end at a carriage return, a line feed, or the two together, as the profile
 // functions read them.
-void IniText::split(std::string_view text) {
+void IniText::split(Span body) {
     const std::size_t unit = encoding_.unit;
+    const std::string_view text = bytesOf(body);
     const auto ends = std::count_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; });
     lines_.reserve(static_cast<std::size_t>(ends) + 8); // at most a line per end, and the save's lines
     std::size_t start = 0;
@@ -79,13 +80,12 @@ void IniText::split(std::string_view text) {
         std::size_t end = at + unit;
         if (c == L'\r' && end + unit <= text.size() && unitAt(text, end) == L'\n')
             end += unit;
-        lines_.push_back(
-            parse(std::string(text.substr(start, at - start)), std::string(text.substr(at, end - at))));
+        lines_.push_back(parse({body.at + start, at - start}, {body.at + at, end - at}));
         start = end;
         at = end - unit;
     }
     if (start < text.size())
-        lines_.push_back(parse(std::string(text.substr(start)), ""));
+        lines_.push_back(parse({body.at + start, text.size() - start}, {body.at + text.size(), 0}));
 }
 
 std::wstring IniText::decode(std::string_view content) const {
@@ -110,14 +110,29 @@ std::string IniText::encode(std::wstring_view text) const {
     return encodeInCodePage(text, encoding_.codePage).value_or("");
 }
 
+IniText::Span IniText::keep(std::string_view bytes) {
+    const Span span{kept_.size(), bytes.size()};
+    kept_ += bytes;
+    return span;
+}
+
+std::string_view IniText::bytesOf(Span span) const {
+    return std::string_view(kept_).substr(span.at, span.size);
+}
+
+std::wstring_view IniText::nameOf(const Line& line) const {
+    return std::wstring_view(names_).substr(line.name.at, line.name.size);
+}
+
 // A line's part in the profile: a section header "[ name ]" (up to its last "]"), a blank
 // line, or else a key. Lines in plain ASCII, most of any file, are read without decoding.
-IniText::Line IniText::parse(std::string content, std::string end) const {
-    Line line{std::move(content), std::move(end)};
-    if (encoding_.unit == 1 && isAscii(line.content))
-        classify(std::string_view(line.content), line);
+IniText::Line IniText::parse(Span content, Span end) {
+    Line line{content, end};
+    const std::string_view bytes = bytesOf(content);
+    if (encoding_.unit == 1 && isAscii(bytes))
+        classify(bytes, line);
     else
-        classify(std::wstring_view(decode(line.content)), line);
+        classify(std::wstring_view(decode(bytes)), line);
     return line;
 }
 
@@ -134,27 +149,29 @@ template <typename Char> void IniText::classify(std::basic_string_view<Char> tex
         line.kind = Kind::Section;
         name = trimmed(body.substr(1, close - 1));
     }
-    line.name = std::wstring(name.begin(), name.end());
+    line.name = {names_.size(), name.size()};
+    names_.resize(names_.size() + name.size()); // widened in place: appending would copy first
+    std::copy(name.begin(), name.end(), names_.end() - static_cast<std::ptrdiff_t>(name.size()));
 }
 
 // Where a key line's value starts: after its "=" and the blanks and tabs that follow it;
 // npos for a key without "=".
-std::size_t IniText::valueOffset(const Line& line) const {
+std::size_t IniText::valueOffset(std::string_view content) const {
     const std::size_t unit = encoding_.unit;
     std::size_t at = 0;
-    while (at + unit <= line.content.size() && unitAt(line.content, at) != L'=')
+    while (at + unit <= content.size() && unitAt(content, at) != L'=')
         at += unit;
-    if (at + unit > line.content.size())
+    if (at + unit > content.size())
         return std::string::npos;
-    for (at += unit; at + unit <= line.content.size(); at += unit)
-        if (const wchar_t c = unitAt(line.content, at); c != L' ' && c != L'\t')
+    for (at += unit; at + unit <= content.size(); at += unit)
+        if (const wchar_t c = unitAt(content, at); c != L' ' && c != L'\t')
             break;
     return at;
 }
 
 void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring_view value) {
     const auto isSection = [&](const Line& line) {
-        return line.kind == Kind::Section && sameName(line.name, section);
+        return line.kind == Kind::Section && sameName(nameOf(line), section);
     };
     const auto header = std::find_if(lines_.begin(), lines_.end(), isSection);
     if (header == lines_.end()) {
@@ -165,10 +182,12 @@ void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring
     const auto end =
         std::find_if(header + 1, lines_.end(), [](const Line& line) { return line.kind == Kind::Section; });
     for (auto line = header + 1; line != end; ++line)
-        if (line->kind == Kind::Key && sameName(line->name, key)) {
-            const std::size_t offset = valueOffset(*line);
-            line->content = offset == std::string::npos ? line->content + encode(L"=" + std::wstring(value))
-                                                        : line->content.substr(0, offset) + encode(value);
+        if (line->kind == Kind::Key && sameName(nameOf(*line), key)) {
+            const std::string_view content = bytesOf(line->content);
+            const std::size_t offset = valueOffset(content);
+            line->content =
+                keep(offset == std::string::npos ? std::string(content) + encode(L"=" + std::wstring(value))
+                                                 : std::string(content.substr(0, offset)) + encode(value));
             return;
         }
     auto last = end;
@@ -182,25 +201,25 @@ void IniText::set(std::wstring_view section, std::wstring_view key, std::wstring
 // would be lost. At the end of a file whose last line has no line end, that line gets the
 // file's first line end and the new last line goes without.
 void IniText::insert(std::size_t at, std::wstring_view text) {
-    const bool afterEndedLine = at > 0 && !lines_[at - 1].end.empty();
-    Line line = parse(encode(text), afterEndedLine ? lines_[at - 1].end : lineEnd_);
-    if (at == lines_.size() && !lines_.empty() && lines_.back().end.empty()) {
+    const bool afterEndedLine = at > 0 && lines_[at - 1].end.size > 0;
+    Line line = parse(keep(encode(text)), afterEndedLine ? lines_[at - 1].end : lineEnd_);
+    if (at == lines_.size() && !lines_.empty() && lines_.back().end.size == 0) {
         lines_.back().end = lineEnd_;
-        line.end.clear();
+        line.end = {};
     }
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
 }
 
 std::string IniText::bytes() const {
-    std::size_t size = mark_.size() + tail_.size();
+    std::size_t size = mark_.size + tail_.size;
     for (const Line& line : lines_)
-        size += line.content.size() + line.end.size();
+        size += line.content.size + line.end.size;
     std::string bytes;
     bytes.reserve(size);
-    bytes += mark_;
+    bytes += bytesOf(mark_);
     for (const Line& line : lines_)
-        bytes.append(line.content).append(line.end);
-    bytes += tail_;
+        bytes.append(bytesOf(line.content)).append(bytesOf(line.end));
+    bytes += bytesOf(tail_);
     return bytes;
 }
 

@@ -31,11 +31,16 @@ class IniText {
 
   private:
     enum class Kind { Blank, Section, Key };
+    // A piece of kept_ or names_, by where it starts and its length, which stay right as
+    // these grow (a view would not).
+    struct Span {
+        std::size_t at = 0, size = 0;
+    };
     struct Line {
-        std::string content; // in the file's encoding, without the line end
-        std::string end;     // "\r\n", "\n", "\r", or "" for a last line without one
+        Span content; // of kept_, in the file's encoding, without the line end
+        Span end;     // of kept_: "\r\n", "\n", "\r", or none for a last line without one
         Kind kind = Kind::Blank;
-        std::wstring name; // of a section or a key
+        Span name; // of names_: of a section or a key
     };
     struct Encoding {
         std::size_t markLength = 0; // of the byte-order mark
@@ -45,19 +50,27 @@ class IniText {
     };
 
     static Encoding detectEncoding(std::string_view bytes);
-    void split(std::string_view text);
+    void split(Span body);
     wchar_t unitAt(std::string_view text, std::size_t offset) const;
     std::wstring decode(std::string_view content) const;
     std::string encode(std::wstring_view text) const;
-    Line parse(std::string content, std::string end) const;
-    template <typename Char> static void classify(std::basic_string_view<Char> text, Line& line);
-    std::size_t valueOffset(const Line& line) const;
+    Span keep(std::string_view bytes);
+    std::string_view bytesOf(Span span) const;
+    std::wstring_view nameOf(const Line& line) const;
+    Line parse(Span content, Span end);
+    template <typename Char> void classify(std::basic_string_view<Char> text, Line& line);
+    std::size_t valueOffset(std::string_view content) const;
     void insert(std::size_t at, std::wstring_view text);
 
     Encoding encoding_;
-    std::string mark_;
-    std::string tail_;    // a UTF-16 file's odd last byte, which belongs to no unit
-    std::string lineEnd_; // for a last line that had none: the file's first line end, else CR LF
+    // The file's bytes, then those of each line that an edit writes. Lines are pieces of
+    // these and of names_, not strings of their own: reading a file allocates no memory per
+    // line, and a new line moves the lines after it with one copy.
+    std::string kept_;
+    std::wstring names_; // the sections' and keys' names, one after another
+    Span mark_;
+    Span tail_;    // a UTF-16 file's odd last byte, which belongs to no unit
+    Span lineEnd_; // for a last line that had none: the file's first line end, else CR LF
     std::vector<Line> lines_;
 };
 
