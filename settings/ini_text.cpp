@@ -210,16 +210,29 @@ void IniText::insert(std::size_t at, std::wstring_view text) {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), line);
 }
 
+// Pieces that follow each other in the kept bytes, as the lines of an unedited stretch of
+// the file do, are copied at once.
 std::string IniText::bytes() const {
     std::size_t size = mark_.size + tail_.size;
     for (const Line& line : lines_)
         size += line.content.size + line.end.size;
     std::string bytes;
     bytes.reserve(size);
-    bytes += bytesOf(mark_);
-    for (const Line& line : lines_)
-        bytes.append(bytesOf(line.content)).append(bytesOf(line.end));
-    bytes += bytesOf(tail_);
+    Span run = mark_; // the pieces not yet copied, which follow each other
+    const auto add = [&](Span piece) {
+        if (piece.at == run.at + run.size) {
+            run.size += piece.size;
+        } else {
+            bytes += bytesOf(run);
+            run = piece;
+        }
+    };
+    for (const Line& line : lines_) {
+        add(line.content);
+        add(line.end);
+    }
+    add(tail_);
+    bytes += bytesOf(run);
     return bytes;
 }
 
