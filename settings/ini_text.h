@@ -64,8 +64,8 @@ class IniText {
 
     Encoding encoding_;
     // The file's bytes, then those of each line that an edit writes. Lines are pieces of
-    // these and of names_, not strings of their own: reading a file allocates no memory per
-    // line, and a new line moves the lines after it with one copy.
+    // these and of names_, not strings of their own: there is no string to make for each
+    // line, and a new line moves the lines after it in one copy.
     std::string kept_;
     std::wstring names_; // the sections' and keys' names, one after another
     Span mark_;
