@@ -6,8 +6,7 @@
 
 namespace forms {
 
-// The variable's value; nothing when it is not set. Windows reports a variable set to
-// nothing as not set.
+// The variable's value, empty for a variable set to nothing; nothing when it is not set.
 std::optional<std::wstring> environmentValue(const wchar_t* name);
 
 } // namespace forms
