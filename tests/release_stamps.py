@@ -3,7 +3,9 @@
 stamp is the commit's (SOURCE_DATE_EPOCH, else the commit time of HEAD) with a valid PE
 checksum, the ZIP's entries come in their fixed order with that time and plain
 permissions, and SHA256SUMS lists the ZIP and the program inside it. The cheap guard of
-the test command; tools/reproduce.sh builds twice and compares the bytes.
+the test command; tools/reproduce.sh builds twice and compares the bytes. In a source
+tree with no time of its own (no SOURCE_DATE_EPOCH, no git checkout), the release must be
+refused with a message that says how to give it one.
 
     release_stamps.py SOURCE_DIR BUILD_DIR
 """
@@ -20,9 +22,14 @@ ZIP_NAME = "Trovane_Config-1.00-win32.zip"
 
 
 def commit_time(source):
+    """The release's time, or None where the tree has none."""
     if os.environ.get("SOURCE_DATE_EPOCH"):
         return int(os.environ["SOURCE_DATE_EPOCH"])
-    return int(subprocess.check_output(["git", "-C", source, "log", "-1", "--format=%ct"]))
+    try:
+        return int(subprocess.check_output(["git", "-C", source, "log", "-1", "--format=%ct"],
+                                           stderr=subprocess.DEVNULL))
+    except (OSError, subprocess.CalledProcessError):
+        return None
 
 
 def pe_checksum(data, field):
@@ -38,9 +45,8 @@ def pe_checksum(data, field):
     return total + len(data)
 
 
-def faults(source, build):
+def faults(build, epoch):
     found = []
-    epoch = commit_time(source)
     exe = open(os.path.join(build, "bin", "Trovane_Config.exe"), "rb").read()
     pe = struct.unpack_from("<I", exe, 0x3C)[0]
     stamp = struct.unpack_from("<I", exe, pe + 8)[0]
@@ -70,10 +76,23 @@ def faults(source, build):
     return found
 
 
+def refused_without_a_time(build):
+    made = subprocess.run(["cmake", "--build", build, "--target", "release"], capture_output=True, text=True)
+    said = made.stdout + made.stderr
+    if made.returncode == 0 or "SOURCE_DATE_EPOCH=" not in said:
+        print("With no time, the release was not refused as it should be:\n" + said, file=sys.stderr)
+        return False
+    print("This tree has no time of its own, and the release is refused with a way to give one.")
+    return True
+
+
 def main():
     source, build = sys.argv[1], sys.argv[2]
+    epoch = commit_time(source)
+    if epoch is None:
+        sys.exit(0 if refused_without_a_time(build) else 1)
     subprocess.check_call(["cmake", "--build", build, "--target", "release"], stdout=subprocess.DEVNULL)
-    found = faults(source, build)
+    found = faults(build, epoch)
     for fault in found:
         print(fault, file=sys.stderr)
     if not found:

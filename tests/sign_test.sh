@@ -10,7 +10,12 @@ source="$(cd "$(dirname "$0")/.." && pwd)"
 build="$(cd "$2" && pwd)"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-cmake --build "$build" --target release >/dev/null
+if ! cmake --build "$build" --target release >"$work/release.log" 2>&1; then
+  cat "$work/release.log" >&2
+  # A source tree with no time of its own makes no release to sign: skipped (77).
+  grep -q "No time for the release" "$work/release.log" && exit 77
+  exit 1
+fi
 said="$(env -u TROVANE_SIGN_CERTIFICATE bash "$source/tools/sign.sh" "$build" "$work/none")"
 grep -q "nothing signed" <<<"$said" && [[ ! -e "$work/none" ]]
 

@@ -3,9 +3,10 @@
 its entries in the order given, each stamped with the commit's time and plain file
 permissions, and SHA256SUMS beside it, listing the ZIP and the program inside it.
 
-    make_release.py --epoch SECONDS --zip OUTPUT.zip FILE[=NAME_IN_ZIP]...
+    make_release.py --epoch-file EPOCH_FILE --zip OUTPUT.zip FILE[=NAME_IN_ZIP]...
     make_release.py --from RELEASE.zip --zip OUTPUT.zip FILE=NAME_IN_ZIP...
-The second form makes a release again with the named entries' contents replaced (the
+EPOCH_FILE holds the release's time in seconds since 1970, as the build writes it; an
+empty one refuses. The second form makes a release again with the named entries' contents replaced (the
 signed program, say), in the same order, with the same times.
 """
 import argparse
@@ -24,6 +25,15 @@ def digest(data):
 def read(path):
     with open(path, "rb") as file:
         return file.read()
+
+
+def release_epoch(path):
+    epoch = read(path).decode().strip()
+    if not epoch.isdigit():
+        raise SystemExit("No time for the release: build it from a git checkout, which gives the commit's "
+                         "time, or give the time in seconds since 1970 when building it, as in "
+                         "SOURCE_DATE_EPOCH=1700000000 cmake --build --preset mingw-x86 --target release")
+    return int(epoch)
 
 
 # The entries, (name, time, contents), of the files given.
@@ -46,15 +56,15 @@ def entries_of_release(release, files):
 
 def main():
     arguments = argparse.ArgumentParser()
-    arguments.add_argument("--epoch", type=int)
+    arguments.add_argument("--epoch-file")
     arguments.add_argument("--from", dest="release")
     arguments.add_argument("--zip", required=True)
     arguments.add_argument("files", nargs="+")
     options = arguments.parse_args()
-    if (options.epoch is None) == (options.release is None):
-        arguments.error("give either --epoch or --from")
+    if (options.epoch_file is None) == (options.release is None):
+        arguments.error("give either --epoch-file or --from")
     entries = list(entries_of_release(options.release, options.files) if options.release
-                   else entries_of_files(options.files, options.epoch))
+                   else entries_of_files(options.files, release_epoch(options.epoch_file)))
     sums = []
     with zipfile.ZipFile(options.zip, "w") as archive:
         for name, when, data in entries:
