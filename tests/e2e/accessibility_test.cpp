@@ -1,7 +1,9 @@
 // The settings window as assistive software reads it from another process: each control
 // that a player can reach has its true role, its name in the script shown, its state and
-// its value, and each option tells its group; its default action clicks it. Each control's
-// object is one COM object, with only the interfaces of its own.
+// its value, and each option tells its group; each label is static text named by what it
+// shows; a default action clicks. Each control's object is one COM object, with only the
+// interfaces of its own. UI Automation's clients (Narrator, gamepad layers) see the same
+// types and names.
 
 #include "forms/core/application.h"
 #include "forms/core/form.h"
@@ -16,9 +18,19 @@
 #include <oleacc.h>
 #include <servprov.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
+
+// UI Automation's flat client API, loaded from the system's uiautomationcore.dll.
+using UiaNode = void*;
+using UiaNodeFromHandle = HRESULT(WINAPI*)(HWND, UiaNode*);
+using UiaGetPropertyValue = HRESULT(WINAPI*)(UiaNode, int, VARIANT*);
+using UiaNodeRelease = BOOL(WINAPI*)(UiaNode);
+constexpr int kUiaControlTypeProperty = 30003;
+constexpr int kUiaNameProperty = 30005;
+constexpr LONG kUiaButton = 50000, kUiaRadioButton = 50013, kUiaScrollBar = 50014, kUiaText = 50020;
 
 struct Expected {
     const wchar_t* control;
@@ -28,6 +40,8 @@ struct Expected {
     const wchar_t* traditional;
     const wchar_t* value; // a scroll bar's; an option's: "checked" when selected
 };
+
+// The labels, the numbers beside the scroll bars among them, and what each one shows.
 
 // The worked example: simplified, window, effects off, semi-real-time, 50, 127, 0.
 constexpr Expected kControls[] = {
@@ -44,7 +58,36 @@ constexpr Expected kControls[] = {
     {L"HScroll1", -1, ROLE_SYSTEM_SCROLLBAR, L"音乐音量", L"音樂音量", L"0"},
     {L"HScroll2", -1, ROLE_SYSTEM_SCROLLBAR, L"音效音量", L"音效音量", L"127"},
     {L"HScroll3", -1, ROLE_SYSTEM_SCROLLBAR, L"游戏速度", L"遊戲速度", L"50"},
+    {L"Label3", -1, ROLE_SYSTEM_STATICTEXT, L"语言", L"語言", nullptr},
+    {L"Label4", -1, ROLE_SYSTEM_STATICTEXT, L"是否全屏", L"是否全屏", nullptr},
+    {L"Label5", -1, ROLE_SYSTEM_STATICTEXT, L"场景内特效开关", L"場景內特效開關", nullptr},
+    {L"Label10", -1, ROLE_SYSTEM_STATICTEXT, L"战斗模式", L"戰鬥模式", nullptr},
+    {L"Label2", -1, ROLE_SYSTEM_STATICTEXT, L"音乐音量", L"音樂音量", nullptr},
+    {L"Label1", -1, ROLE_SYSTEM_STATICTEXT, L"音效音量", L"音效音量", nullptr},
+    {L"Label6", -1, ROLE_SYSTEM_STATICTEXT, L"游戏速度", L"遊戲速度", nullptr},
+    {L"Label7", -1, ROLE_SYSTEM_STATICTEXT, L"0", L"0", nullptr},
+    {L"Label8", -1, ROLE_SYSTEM_STATICTEXT, L"127", L"127", nullptr},
+    {L"Label9", -1, ROLE_SYSTEM_STATICTEXT, L"50", L"50", nullptr},
 };
+
+// The texts in the system's script: the name shown, and after a bar an option's group's label.
+std::wstring textsShown(const Expected& expected) {
+    return GetSystemDefaultLangID() == 2052 ? expected.simplified : expected.traditional;
+}
+
+std::wstring nameShown(const Expected& expected) {
+    const std::wstring texts = textsShown(expected);
+    return texts.substr(0, texts.find(L'|'));
+}
+
+std::wstring groupShown(const Expected& expected) {
+    const std::wstring texts = textsShown(expected);
+    return texts.find(L'|') == std::wstring::npos ? L"" : texts.substr(texts.find(L'|') + 1);
+}
+
+std::wstring describe(const Expected& expected) {
+    return std::wstring(expected.control) + L"(" + std::to_wstring(expected.index) + L")";
+}
 
 VARIANT self() {
     VARIANT child;
@@ -112,21 +155,17 @@ TEST_F(Accessibility, EveryReachableControlTellsItsRoleNameStateAndValue) {
     HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
-    const bool simplified = GetSystemDefaultLangID() == 2052;
     for (const Expected& expected : kControls) {
         const Accessible control(settings.control(expected.control, expected.index));
         ASSERT_TRUE(control.found()) << expected.control;
-        const std::wstring texts = simplified ? expected.simplified : expected.traditional;
-        const std::wstring name = texts.substr(0, texts.find(L'|'));
-        const std::wstring group =
-            texts.find(L'|') == std::wstring::npos ? L"" : texts.substr(texts.find(L'|') + 1);
-        const std::wstring what =
-            std::wstring(expected.control) + L"(" + std::to_wstring(expected.index) + L")";
+        const std::wstring what = describe(expected);
         EXPECT_EQ(control.role(), expected.role) << what;
-        EXPECT_EQ(control.name(), name) << what;
-        EXPECT_TRUE(control.state() & STATE_SYSTEM_FOCUSABLE) << what;
+        EXPECT_EQ(control.name(), nameShown(expected)) << what;
+        if (expected.role != ROLE_SYSTEM_STATICTEXT) {
+            EXPECT_TRUE(control.state() & STATE_SYSTEM_FOCUSABLE) << what;
+        }
         if (expected.role == ROLE_SYSTEM_RADIOBUTTON) {
-            EXPECT_EQ(control.description(), group) << what;
+            EXPECT_EQ(control.description(), groupShown(expected)) << what;
             EXPECT_EQ((control.state() & STATE_SYSTEM_CHECKED) != 0, expected.value != nullptr) << what;
         } else if (expected.role == ROLE_SYSTEM_SCROLLBAR) {
             EXPECT_EQ(control.value(), expected.value) << what;
@@ -203,6 +242,53 @@ TEST_F(Accessibility, EachControlIsOneObjectWithOnlyItsOwnInterfaces) {
         EXPECT_EQ(asked, nullptr);
     }
     identity->Release();
+}
+
+// What a UI Automation client reads of each control through its bridge from the control's
+// accessible object: the control type of its role, and its name. Windows has the client, and
+// Wine since version 10; older Wines have none, and the test is skipped there.
+TEST_F(Accessibility, UiAutomationSeesEachControlsTypeAndName) {
+    const auto wineVersion = reinterpret_cast<const char* (*)()>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
+    if (wineVersion && std::atoi(wineVersion()) < 10)
+        GTEST_SKIP() << "Wine " << wineVersion() << " has no UI Automation client";
+    HMODULE core = LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    ASSERT_TRUE(core);
+    const auto nodeFromHandle = reinterpret_cast<UiaNodeFromHandle>(
+        reinterpret_cast<void*>(GetProcAddress(core, "UiaNodeFromHandle")));
+    const auto propertyValue = reinterpret_cast<UiaGetPropertyValue>(
+        reinterpret_cast<void*>(GetProcAddress(core, "UiaGetPropertyValue")));
+    const auto release =
+        reinterpret_cast<UiaNodeRelease>(reinterpret_cast<void*>(GetProcAddress(core, "UiaNodeRelease")));
+    ASSERT_TRUE(nodeFromHandle && propertyValue && release);
+
+    test::TempFolder game(L"游戏");
+    test::writeFile(game.file(L"qirmod.ini"), test::kWorkedExample);
+    test::ProgramRun run(test::installProgram(game.path()), L"", game.path());
+    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    ASSERT_TRUE(window);
+    const test::SettingsWindow settings(window);
+    for (const Expected& expected : kControls) {
+        UiaNode node = nullptr;
+        ASSERT_EQ(nodeFromHandle(settings.control(expected.control, expected.index), &node), S_OK);
+        VARIANT type, name;
+        VariantInit(&type);
+        VariantInit(&name);
+        EXPECT_EQ(propertyValue(node, kUiaControlTypeProperty, &type), S_OK);
+        EXPECT_EQ(propertyValue(node, kUiaNameProperty, &name), S_OK);
+        const LONG expectedType = expected.role == ROLE_SYSTEM_PUSHBUTTON    ? kUiaButton
+                                  : expected.role == ROLE_SYSTEM_RADIOBUTTON ? kUiaRadioButton
+                                  : expected.role == ROLE_SYSTEM_SCROLLBAR   ? kUiaScrollBar
+                                                                             : kUiaText;
+        EXPECT_EQ(type.vt == VT_I4 ? type.lVal : 0, expectedType) << describe(expected);
+        EXPECT_EQ(name.vt == VT_BSTR ? std::wstring(name.bstrVal, SysStringLen(name.bstrVal)) : L"",
+                  nameShown(expected))
+            << describe(expected);
+        VariantClear(&type);
+        VariantClear(&name);
+        release(node);
+    }
+    FreeLibrary(core);
 }
 
 } // namespace
