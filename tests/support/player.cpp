@@ -6,17 +6,48 @@ namespace test {
 
 namespace {
 
-void sendMouse(DWORD flags) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof input);
+// Mouse events in one batch, which no other input comes between.
+void sendMouse(std::initializer_list<DWORD> events) {
+    INPUT inputs[2]{};
+    UINT count = 0;
+    for (const DWORD flags : events) {
+        inputs[count].type = INPUT_MOUSE;
+        inputs[count++].mi.dwFlags = flags;
+    }
+    SendInput(count, inputs, sizeof inputs[0]);
 }
+
+// Holds the thread of another process's window while it lives, so that input sent meanwhile
+// is all in that thread's queue before it reads any of it.
+class HeldThread {
+  public:
+    explicit HeldThread(HWND window) {
+        DWORD processId = 0;
+        const DWORD threadId = GetWindowThreadProcessId(window, &processId);
+        if (processId != GetCurrentProcessId())
+            thread_ = OpenThread(THREAD_SUSPEND_RESUME, FALSE, threadId);
+        if (thread_ && SuspendThread(thread_) == static_cast<DWORD>(-1)) {
+            CloseHandle(thread_);
+            thread_ = nullptr;
+        }
+    }
+    ~HeldThread() {
+        if (thread_) {
+            ResumeThread(thread_);
+            CloseHandle(thread_);
+        }
+    }
+    HeldThread(const HeldThread&) = delete;
+    HeldThread& operator=(const HeldThread&) = delete;
+
+  private:
+    HANDLE thread_ = nullptr;
+};
 
 void moveCursor(HWND window, POINT at) {
     ClientToScreen(window, &at);
     SetCursorPos(at.x, at.y);
-    sendMouse(MOUSEEVENTF_MOVE); // a zero move, so the window sees the pointer arrive
+    sendMouse({MOUSEEVENTF_MOVE}); // a zero move, so the window sees the pointer arrive
     pumpMessages(30);
 }
 
@@ -24,7 +55,7 @@ void moveCursor(HWND window, POINT at) {
 void mouseAt(HWND window, POINT at, DWORD buttonEvent) {
     moveCursor(window, at);
     if (buttonEvent)
-        sendMouse(buttonEvent);
+        sendMouse({buttonEvent});
     pumpMessages(60);
 }
 
@@ -47,9 +78,15 @@ void mouseUp(HWND window, POINT at) {
     mouseAt(window, at, MOUSEEVENTF_LEFTUP);
 }
 
+// The press and the release reach the window's thread together: a press that it saw held,
+// on a slow machine, would repeat on a scroll bar's arrow or track.
 void clickAt(HWND window, POINT at) {
-    mouseDown(window, at);
-    mouseUp(window, at);
+    moveCursor(window, at);
+    {
+        const HeldThread held(window);
+        sendMouse({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    }
+    pumpMessages(60);
 }
 
 void click(HWND control) {
