@@ -2,12 +2,18 @@
 # Installs the Debian packages that building, the demo and the tests need (32-bit Wine
 # among them, for the player's 32-bit build; clang with libFuzzer for the native fuzz
 # build of the settings file's text engine), and the Chinese locales that Wine needs for
-# Chinese file names and texts. Runs as root, or as a user with sudo.
+# Chinese file names and texts. Runs as root, or as a user with sudo, on Debian 12 or 13:
+# every package named here has this name in both.
+#   tools/install-deps.sh              everything
+#   tools/install-deps.sh --to-run     only what running the built tests needs
 set -euo pipefail
 as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
-packages=(cmake make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine wine64 wine32:i386 clang libclang-rt-14-dev
-          libstb-dev xvfb xauth openbox googletest locales fonts-wqy-microhei fonts-droid-fallback fonts-dejavu-core
-          python3-fonttools osslsigncode openssl unzip imagemagick xdotool)
+to_run=(cmake wine wine64 wine32:i386 xvfb xauth openbox locales fonts-wqy-microhei fonts-droid-fallback
+        fonts-dejavu-core python3 osslsigncode openssl unzip imagemagick xdotool)
+to_build=(make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix clang libclang-rt-dev libstb-dev googletest
+          python3-fonttools)
+packages=("${to_run[@]}")
+[[ "${1:-}" == --to-run ]] || packages+=("${to_build[@]}")
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
