@@ -30,9 +30,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         forms::runEvent(launchGame);
         return 0;
     }
-    forms::runEvent([] { forms::defaultInstance<Trovane_Main>().show(); });
-    // While the splash waits, the settings window and its controls are made, hidden; at the
-    // hand-over only its load handler still runs before it shows.
-    forms::whenIdle([] { forms::defaultInstance<Trovane_Config>().create(); });
+    forms::runEvent([] {
+        forms::defaultInstance<Trovane_Main>().show();
+        // While the splash waits, the settings window and its controls are made, hidden; at
+        // the hand-over only its load handler still runs before it shows.
+        forms::whenIdle([] { forms::defaultInstance<Trovane_Config>().create(); });
+    });
     return forms::runMessageLoop();
 }

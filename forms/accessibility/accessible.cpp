@@ -259,6 +259,8 @@ LRESULT CALLBACK answeringProcedure(HWND window, UINT message, WPARAM wParam, LP
 } // namespace
 
 void answerAssistiveSoftware(HWND control) {
+    if (GetPropW(control, kReplacedProcedure))
+        return; // answers already: replacing its own procedure would make it call itself
     const LONG_PTR replaced =
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answeringProcedure));
     SetPropW(control, kReplacedProcedure, reinterpret_cast<HANDLE>(replaced));

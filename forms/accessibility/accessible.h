@@ -11,7 +11,7 @@ namespace forms {
 
 // Makes the control's window answer assistive software: a subclass that keeps the window
 // procedure it replaced (the class's, or another subclass's) and hands it every other
-// message, until the window's last one.
+// message, until the window's last one. A window that answers already is left as it is.
 void answerAssistiveSoftware(HWND control);
 
 } // namespace forms

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "forms/core/control.h"
+#include "forms/core/events.h"
 
 #include <functional>
 
@@ -13,10 +14,7 @@ class CommandButton : public CaptionedControl {
 
     void onClick(std::function<void()> handler) { click_ = std::move(handler); }
     // Raises the click event, as a press of the button does.
-    void click() {
-        if (click_)
-            click_();
-    }
+    void click() { raiseEvent(click_); }
 
     bool canTakeFocus() const override { return true; }
     bool press() override;

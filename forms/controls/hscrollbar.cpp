@@ -3,6 +3,7 @@
 #include "forms/accessibility/accessible.h"
 
 #include "forms/core/error.h"
+#include "forms/core/events.h"
 #include "forms/core/form.h"
 
 #include <oleacc.h>
@@ -19,8 +20,7 @@ void HScrollBar::setValue(std::int16_t value) {
     value_ = value;
     if (hwnd())
         SetScrollPos(hwnd(), SB_CTL, value_, TRUE);
-    if (change_)
-        change_();
+    raiseEvent(change_);
     if (hwnd()) // assistive software reads the new value, which the change handler has shown
         NotifyWinEvent(EVENT_OBJECT_VALUECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
 }

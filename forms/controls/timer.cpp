@@ -11,8 +11,8 @@ void Timer::setEnabled(bool enabled) {
 }
 
 void Timer::onFormTimer(UINT_PTR id) {
-    if (id == timerId() && tick_)
-        runEvent(tick_);
+    if (id == timerId())
+        runEvent([this] { raiseEvent(tick_); });
 }
 
 void Timer::create(HWND, int, UINT, HFONT) {
@@ -24,7 +24,7 @@ void Timer::apply() const {
     if (!owner)
         return;
     if (enabled_ && spec().interval > 0)
-        SetTimer(owner, timerId(), static_cast<UINT>(spec().interval), nullptr);
+        startTimer(owner, timerId(), static_cast<UINT>(spec().interval), nullptr);
     else
         KillTimer(owner, timerId());
 }

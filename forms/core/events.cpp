@@ -1,22 +1,39 @@
 #include "forms/core/events.h"
 
-#include <windows.h>
-
-#include <vector>
+#include <deque>
 
 namespace forms {
 
 namespace {
 
-int runningHandlers = 0;
-unsigned startedHandlers = 0;
-std::vector<std::function<void()>> idleTasks;
+// How often idle tasks look again while a handler runs in its own message loop.
+constexpr UINT kIdleRecheckInterval = 100;
 
-// A thread timer's tick is the last message the thread is given, after painting.
-void CALLBACK runIdleTasks(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    for (auto& task : std::exchange(idleTasks, {}))
+int runningHandlers = 0;
+unsigned ranHandlers = 0;
+std::deque<std::function<void()>> idleTasks;
+UINT_PTR idleTimer = 0;
+
+void CALLBACK onIdleTick(HWND, UINT, UINT_PTR, DWORD);
+
+// A thread timer's tick is the last message the thread is given, after painting; it comes
+// inside a handler's message loop too (a message box's), and then the tasks wait.
+void runIdleTasks() {
+    if (handlerRunning()) {
+        idleTimer = startTimer(nullptr, idleTimer, kIdleRecheckInterval, onIdleTick);
+        return;
+    }
+    KillTimer(nullptr, idleTimer);
+    idleTimer = 0;
+    while (!idleTasks.empty()) {
+        const std::function<void()> task = std::move(idleTasks.front());
+        idleTasks.pop_front();
         runEvent(task);
+    }
+}
+
+void CALLBACK onIdleTick(HWND, UINT, UINT_PTR, DWORD) {
+    atEventBoundary(runIdleTasks);
 }
 
 } // namespace
@@ -25,13 +42,16 @@ bool handlerRunning() {
     return runningHandlers > 0;
 }
 
-unsigned handlersStarted() {
-    return startedHandlers;
+unsigned handlersRun() {
+    return ranHandlers;
+}
+
+void countHandlerRun() {
+    ++ranHandlers;
 }
 
 RunningHandler::RunningHandler() {
     ++runningHandlers;
-    ++startedHandlers;
 }
 
 RunningHandler::~RunningHandler() {
@@ -39,9 +59,16 @@ RunningHandler::~RunningHandler() {
 }
 
 void whenIdle(std::function<void()> task) {
-    if (idleTasks.empty())
-        SetTimer(nullptr, 0, USER_TIMER_MINIMUM, runIdleTasks);
     idleTasks.push_back(std::move(task));
+    if (!idleTimer)
+        idleTimer = startTimer(nullptr, 0, USER_TIMER_MINIMUM, onIdleTick);
+}
+
+UINT_PTR startTimer(HWND window, UINT_PTR id, UINT interval, TIMERPROC onTick) {
+    const UINT_PTR timer = SetTimer(window, id, interval, onTick);
+    if (!timer)
+        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot start a timer");
+    return timer;
 }
 
 } // namespace forms

@@ -5,6 +5,8 @@
 #include "forms/core/application.h"
 #include "forms/core/error.h"
 
+#include <windows.h>
+
 #include <functional>
 #include <new>
 #include <utility>
@@ -29,9 +31,21 @@ template <typename Task> void atEventBoundary(Task&& task) noexcept {
 // box, the shell, a COM call) that dispatches other input meanwhile.
 bool handlerRunning();
 
-// How many handlers have started so far; a change tells that one ran, which may have
-// opened or closed windows meanwhile.
-unsigned handlersStarted();
+// How many of the program's event handlers have run so far (a click's, a change's, a
+// tick's, a form's load and unload); a change tells that one ran, which may have opened or
+// closed windows meanwhile. An event that reached no handler, or changed nothing, is not
+// counted.
+unsigned handlersRun();
+
+void countHandlerRun();
+
+// Calls a program's event handler, when it has one, and counts it.
+template <typename Handler> void raiseEvent(const Handler& handler) {
+    if (!handler)
+        return;
+    countHandlerRun();
+    handler();
+}
 
 // Marks the span in which an event handler runs.
 class RunningHandler {
@@ -53,8 +67,14 @@ template <typename Handler> bool runEvent(Handler&& handler) noexcept {
     return true;
 }
 
-// Runs a task once the thread is idle: every window painted, no input waiting. Tasks
-// queue, and run in the order given.
+// Runs a task once the thread is idle: every window painted, no input waiting, and no
+// handler running (a task given meanwhile waits for it to end). Tasks queue, and run in the
+// order given.
 void whenIdle(std::function<void()> task);
+
+// Starts or resets a timer, of a window or (with none) of the thread, with id 0 a new one,
+// and gives its id; a timer the system refuses is a run-time error, so that nothing waits
+// for a tick that never comes.
+UINT_PTR startTimer(HWND window, UINT_PTR id, UINT interval, TIMERPROC onTick);
 
 } // namespace forms

@@ -5,6 +5,8 @@
 #include "forms/platform/fonts.h"
 #include "forms/platform/window_class.h"
 
+#include <utility>
+
 namespace forms {
 
 namespace {
@@ -36,6 +38,7 @@ void Form::load() {
         return;
     create(); // nothing when it was made in advance
     loadHandled_ = true;
+    countHandlerRun();
     Form_Load();
     if (isLoaded())
         fitFont();
@@ -72,6 +75,7 @@ void Form::unload() {
         bool& flag;
         ~Reset() { flag = false; }
     } reset{unloading_};
+    countHandlerRun();
     Form_Unload(cancel);
     if (cancel == 0)
         DestroyWindow(hwnd_);
@@ -146,6 +150,7 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCDESTROY:
         detachObject(hwnd_);
         hwnd_ = nullptr;
+        destroyIcons();
         if (--loadedForms == 0)
             PostQuitMessage(0);
         return 0;
@@ -188,12 +193,19 @@ void Form::createControls() {
 void Form::setIcon() {
     if (!spec_.icon)
         return;
-    for (const auto& [which, metric] : {std::pair{ICON_BIG, SM_CXICON}, std::pair{ICON_SMALL, SM_CXSMICON}}) {
+    for (const auto& [which, metric] :
+         {std::pair<WPARAM, int>{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
         const int size = GetSystemMetrics(metric);
-        HANDLE icon =
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0);
-        SendMessageW(hwnd_, WM_SETICON, static_cast<WPARAM>(which), reinterpret_cast<LPARAM>(icon));
+        icons_[which] = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0));
+        SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icons_[which]));
     }
+}
+
+void Form::destroyIcons() {
+    for (HICON& icon : icons_)
+        if (icon)
+            DestroyIcon(std::exchange(icon, nullptr));
 }
 
 // Sizes the client area and every control for the DPI, with the form's font at that DPI.

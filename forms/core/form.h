@@ -13,6 +13,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -90,6 +91,7 @@ class Form : public ControlCollection {
     void createWindow();
     void createControls();
     void setIcon();
+    void destroyIcons();
     void applyDpi(UINT dpi);
     std::wstring shownText() const;
     void onDestroyed();
@@ -115,6 +117,7 @@ class Form : public ControlCollection {
     std::vector<std::unique_ptr<FormControl>> controls_; // in layout order
     HWND hwnd_ = nullptr;
     HFONT font_ = nullptr;
+    std::array<HICON, 2> icons_{}; // by ICON_SMALL and ICON_BIG, destroyed with the window
     std::wstring fontFace_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
     std::unique_ptr<ToolTips> toolTips_;

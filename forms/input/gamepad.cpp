@@ -43,8 +43,8 @@ void schedule(UINT interval) {
     Poller& state = poller();
     if (state.interval == interval)
         return;
+    state.timer = startTimer(nullptr, state.timer, interval, onTick);
     state.interval = interval;
-    state.timer = SetTimer(nullptr, state.timer, interval, onTick);
 }
 
 // The window that a press is for: the message box that a handler shows, which takes the
@@ -82,9 +82,9 @@ void poll() {
     const HWND target = pressTarget();
     if (std::exchange(state.target, target) != target)
         state.mapping.reset();
-    const unsigned handlers = handlersStarted();
+    const unsigned handlers = handlersRun();
     for (Navigation action : state.mapping.update(*pad, now)) {
-        if (handlersStarted() != handlers || pressTarget() != target)
+        if (handlersRun() != handlers || pressTarget() != target)
             return;
         deliver(target, action);
     }

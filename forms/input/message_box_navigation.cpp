@@ -1,6 +1,7 @@
 #include "forms/input/message_box_navigation.h"
 
 #include "forms/platform/message_box.h"
+#include "forms/platform/window_class.h"
 
 #include <algorithm>
 #include <vector>

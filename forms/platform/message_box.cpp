@@ -1,5 +1,7 @@
 #include "forms/platform/message_box.h"
 
+#include "forms/platform/window_class.h"
+
 #include <windows.h>
 
 namespace forms {
@@ -55,11 +57,6 @@ MsgBoxResult msgBox(const std::wstring& text, const std::wstring& title, MsgBoxB
 HWND shownMessageBox() {
     return firstThreadWindow(
         [](HWND window) { return IsWindowVisible(window) && hasWindowClass(window, L"#32770"); });
-}
-
-bool hasWindowClass(HWND window, const wchar_t* name) {
-    wchar_t found[16];
-    return GetClassNameW(window, found, 16) && CompareStringOrdinal(found, -1, name, -1, TRUE) == CSTR_EQUAL;
 }
 
 } // namespace forms

@@ -17,7 +17,4 @@ MsgBoxResult msgBox(const std::wstring& text, const std::wstring& title, MsgBoxB
 // has brought it to the front.
 HWND shownMessageBox();
 
-// Whether a window is of the class (its name, letter case ignored).
-bool hasWindowClass(HWND window, const wchar_t* name);
-
 } // namespace forms

@@ -1,5 +1,7 @@
 #include "forms/platform/window_class.h"
 
+#include <iterator>
+
 namespace forms {
 
 namespace {
@@ -15,6 +17,12 @@ void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH backgrou
     windowClass.hbrBackground = background;
     windowClass.lpszClassName = name;
     RegisterClassExW(&windowClass);
+}
+
+bool hasWindowClass(HWND window, const wchar_t* name) {
+    wchar_t found[257]; // a class name has 256 characters at most
+    const int length = GetClassNameW(window, found, static_cast<int>(std::size(found)));
+    return length > 0 && CompareStringOrdinal(found, length, name, -1, TRUE) == CSTR_EQUAL;
 }
 
 void attachObject(HWND window, void* object) {

@@ -8,6 +8,9 @@ namespace forms {
 // brush (nullptr when the window paints all of itself); once registered, nothing.
 void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
 
+// Whether a window is of the class: its whole name, letter case ignored.
+bool hasWindowClass(HWND window, const wchar_t* name);
+
 // The program's object that one of its windows stands for (a form or a control), kept
 // with the window; attachedObject gives nullptr for any other window.
 void attachObject(HWND window, void* object);

@@ -144,6 +144,14 @@ TEST_F(Gamepad, ThePressesOfOneReadingEndWhereAHandlerOpensABox) {
     EXPECT_EQ(test::readFile(iniFile()), kChangedOnDisk) << "the run button saved";
 }
 
+// A press that runs no handler does not end its reading: A on the game speed's scroll bar
+// presses nothing, and Start, read with it, presses the run button.
+TEST_F(Gamepad, APressThatRanNoHandlerLeavesTheReadingsLaterPresses) {
+    start(std::string(kAtRest) + kUp + "3 a start\n10\n");
+    ASSERT_TRUE(played());
+    EXPECT_TRUE(test::waitUntil([&] { return gameStarts() == 1; }, 10000)) << "Start was dropped";
+}
+
 // Proton's gamepad layer running beside the program in its usual mode drives the message
 // boxes, so the program leaves them to it; it does not drive the settings window, which the
 // program's pad still does.

@@ -1,21 +1,28 @@
 // Tool tips: the settings window's layout sets none, but the localisation step converts
 // them and the form's font is fitted to them, so a text set on a control must be shown.
 // A form made in advance (while the splash waits) still loads when it is shown. A control's
-// window keeps what another subclass of it does.
+// window keeps what another subclass of it does, and answering assistive software twice
+// changes nothing. A class name is compared whole.
 
+#include "forms/accessibility/accessible.h"
 #include "forms/core/error.h"
+#include "forms/platform/window_class.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
+
+#include <utility>
+#include <vector>
 
 namespace {
 
 constexpr wchar_t kReplacedProperty[] = L"TestReplacedProcedure";
 constexpr UINT kProbe = WM_APP + 7;
 
-// Another subclass of the buttons: it alone answers the probe.
+// Another subclass of the controls: it alone answers the probe.
 LRESULT CALLBACK answeringTheProbe(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kProbe)
         return 42;
@@ -23,11 +30,13 @@ LRESULT CALLBACK answeringTheProbe(HWND window, UINT message, WPARAM wParam, LPA
     return CallWindowProcW(replaced, window, message, wParam, lParam);
 }
 
-// Subclasses each button as it is created, before the form subclasses it in turn.
-LRESULT CALLBACK subclassingButtons(int code, WPARAM wParam, LPARAM lParam) {
-    wchar_t name[16];
+// Subclasses each control of a standard class as it is created, before the form subclasses
+// it in turn.
+LRESULT CALLBACK subclassingControls(int code, WPARAM wParam, LPARAM lParam) {
     const auto window = reinterpret_cast<HWND>(wParam);
-    if (code == HCBT_CREATEWND && GetClassNameW(window, name, 16) && lstrcmpiW(name, L"Button") == 0) {
+    if (code == HCBT_CREATEWND &&
+        (forms::hasWindowClass(window, L"Button") || forms::hasWindowClass(window, L"ScrollBar") ||
+         forms::hasWindowClass(window, L"Static"))) {
         const LONG_PTR replaced =
             SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(answeringTheProbe));
         SetPropW(window, kReplacedProperty, reinterpret_cast<HANDLE>(replaced));
@@ -35,15 +44,69 @@ LRESULT CALLBACK subclassingButtons(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The role that assistive software reads of a control: the form's answer, not the standard
+// object's "client".
+LONG accessibleRole(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return 0;
+    VARIANT self, role;
+    VariantInit(&self);
+    VariantInit(&role);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    const bool read = SUCCEEDED(object->get_accRole(self, &role)) && role.vt == VT_I4;
+    object->Release();
+    return read ? role.lVal : 0;
+}
+
 TEST(Controls, KeepTheProcedureThatTheirSubclassReplaced) {
-    HHOOK hook = SetWindowsHookExW(WH_CBT, subclassingButtons, nullptr, GetCurrentThreadId());
+    HHOOK hook = SetWindowsHookExW(WH_CBT, subclassingControls, nullptr, GetCurrentThreadId());
     Trovane_Config form;
     form.create();
     UnhookWindowsHookEx(hook);
-    EXPECT_EQ(SendMessageW(form.Command1.hwnd(), kProbe, 0, 0), 42);
+    const std::pair<HWND, LONG> controls[] = {{form.Command1.hwnd(), ROLE_SYSTEM_PUSHBUTTON},
+                                              {form.Option3[1].hwnd(), ROLE_SYSTEM_RADIOBUTTON},
+                                              {form.HScroll1.hwnd(), ROLE_SYSTEM_SCROLLBAR},
+                                              {form.Label7.hwnd(), ROLE_SYSTEM_STATICTEXT}};
+    for (const auto& [control, role] : controls) {
+        forms::answerAssistiveSoftware(control); // a second time: nothing changes
+        EXPECT_EQ(SendMessageW(control, kProbe, 0, 0), 42) << "the earlier subclass runs";
+        EXPECT_EQ(accessibleRole(control), role) << "the form's subclass runs";
+    }
     wchar_t caption[16] = L"";
     GetWindowTextW(form.Command1.hwnd(), caption, 16);
-    EXPECT_STREQ(caption, L"保存所有配置") << "the class procedure still runs";
+    EXPECT_STREQ(caption, L"保存所有配置") << "the class procedure runs";
+}
+
+TEST(Controls, AClassNameIsComparedWhole) {
+    constexpr wchar_t kLongName[] = L"TrovaneTestClassWithALongName";
+    forms::registerWindowClass(kLongName, DefWindowProcW, nullptr);
+    HWND window = CreateWindowExW(0, kLongName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(window);
+    EXPECT_TRUE(forms::hasWindowClass(window, L"trovanetestclasswithalongname"));
+    EXPECT_FALSE(forms::hasWindowClass(window, L"TrovaneTestClas")) << "its first 15 characters";
+    EXPECT_FALSE(forms::hasWindowClass(window, L"TrovaneTestClassWithALongNameToo"));
+    DestroyWindow(window);
+}
+
+// The window's icons go with it.
+TEST(Controls, AFormsIconsAreDestroyedWithIt) {
+    Trovane_Config form;
+    form.create();
+    std::vector<HICON> icons;
+    for (const WPARAM which : {WPARAM{ICON_BIG}, WPARAM{ICON_SMALL}})
+        icons.push_back(reinterpret_cast<HICON>(SendMessageW(form.hwnd(), WM_GETICON, which, 0)));
+    ICONINFO info{};
+    for (HICON icon : icons) {
+        ASSERT_TRUE(GetIconInfo(icon, &info));
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+    }
+    DestroyWindow(form.hwnd());
+    for (HICON icon : icons)
+        EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
 TEST(Controls, ToolTipTextIsShownByATipWindow) {

@@ -1,5 +1,6 @@
 // Idle tasks queue: a second task given before the thread is idle runs after the first
-// instead of replacing it.
+// instead of replacing it; tasks given while a handler runs wait for it, even when its own
+// message loop (a message box's) gives the thread its idle ticks, and none is lost.
 
 #include "forms/core/events.h"
 #include "tests/support/player.h"
@@ -10,11 +11,33 @@
 
 namespace {
 
+bool laterTimerFired = false;
+
+void CALLBACK onLaterTimer(HWND, UINT, UINT_PTR, DWORD) {
+    laterTimerFired = true;
+}
+
 TEST(Events, IdleTasksQueueAndRunInOrder) {
     std::vector<int> ran;
     forms::whenIdle([&] { ran.push_back(1); });
     forms::whenIdle([&] { ran.push_back(2); });
     ASSERT_TRUE(test::waitUntil([&] { return ran.size() == 2; }, 2000));
+    EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+}
+
+TEST(Events, IdleTasksWaitForTheRunningHandlerAndAreNotLost) {
+    std::vector<int> ran;
+    forms::runEvent([&] {
+        forms::whenIdle([&] { ran.push_back(1); });
+        forms::whenIdle([&] { ran.push_back(2); });
+        // The handler's own message loop, until a timer later than the idle tick has fired.
+        laterTimerFired = false;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 200, onLaterTimer);
+        EXPECT_TRUE(test::waitUntil([] { return laterTimerFired; }, 2000));
+        KillTimer(nullptr, timer);
+        EXPECT_TRUE(ran.empty()) << "a task ran inside the handler";
+    });
+    ASSERT_TRUE(test::waitUntil([&] { return ran.size() == 2; }, 2000)) << "the tasks were lost";
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
 }
 
