@@ -49,7 +49,8 @@ def entries_of_release(release, files):
     replaced = {name: read(source) for source, _, name in (entry.partition("=") for entry in files)}
     with zipfile.ZipFile(release) as archive:
         for info in archive.infolist():
-            yield info.filename, info.date_time, replaced.pop(info.filename, None) or archive.read(info)
+            data = replaced.pop(info.filename) if info.filename in replaced else archive.read(info)
+            yield info.filename, info.date_time, data
     if replaced:
         raise SystemExit("make_release.py: the release has no entry " + ", ".join(replaced))
 
