@@ -3,7 +3,9 @@
 add_library(trovane_options INTERFACE)
 target_compile_definitions(trovane_options INTERFACE
   UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0A00 WINVER=0x0A00)
-target_include_directories(trovane_options INTERFACE ${PROJECT_SOURCE_DIR})
+# Headers that the build makes (resources/version.h) stand beside the sources' in their rooms.
+configure_file(${PROJECT_SOURCE_DIR}/resources/version.h.in ${CMAKE_BINARY_DIR}/generated/resources/version.h @ONLY)
+target_include_directories(trovane_options INTERFACE ${PROJECT_SOURCE_DIR} ${CMAKE_BINARY_DIR}/generated)
 
 if(MSVC)
   target_compile_options(trovane_options INTERFACE /W4 /WX /utf-8 /permissive-)

@@ -18,7 +18,6 @@ import time
 import zipfile
 
 ENTRIES = ["Trovane_Config.exe", "README.txt", "FALLBACK-FONT.txt", "Apache-2.0.txt"]
-ZIP_NAME = "Trovane_Config-1.00-win32.zip"
 
 
 def commit_time(source):
@@ -45,7 +44,12 @@ def pe_checksum(data, field):
     return total + len(data)
 
 
-def faults(build, epoch):
+def zip_name(source):
+    with open(os.path.join(source, "VERSION")) as version:
+        return "Trovane_Config-%s-win32.zip" % version.read().strip()
+
+
+def faults(build, epoch, zip_name):
     found = []
     exe = open(os.path.join(build, "bin", "Trovane_Config.exe"), "rb").read()
     pe = struct.unpack_from("<I", exe, 0x3C)[0]
@@ -55,7 +59,7 @@ def faults(build, epoch):
         found.append("the program's time stamp is %d, not the commit's %d" % (stamp, epoch))
     if struct.unpack_from("<I", exe, field)[0] != pe_checksum(exe, field):
         found.append("the program's PE checksum is not valid")
-    zip_path = os.path.join(build, ZIP_NAME)
+    zip_path = os.path.join(build, zip_name)
     with zipfile.ZipFile(zip_path) as archive:
         infos = archive.infolist()
         if [info.filename for info in infos] != ENTRIES:
@@ -67,7 +71,7 @@ def faults(build, epoch):
                 found.append("%s: time %s, mode %o" % (info.filename, info.date_time, info.external_attr >> 16))
         inside = archive.read("Trovane_Config.exe")
     zipped = open(zip_path, "rb").read()
-    expected = "%s  %s\n%s  %s\n" % (hashlib.sha256(zipped).hexdigest(), ZIP_NAME,
+    expected = "%s  %s\n%s  %s\n" % (hashlib.sha256(zipped).hexdigest(), zip_name,
                                      hashlib.sha256(inside).hexdigest(), "Trovane_Config.exe")
     if open(os.path.join(build, "SHA256SUMS")).read() != expected:
         found.append("SHA256SUMS does not list the ZIP and the program inside it")
@@ -92,7 +96,7 @@ def main():
     if epoch is None:
         sys.exit(0 if refused_without_a_time(build) else 1)
     subprocess.check_call(["cmake", "--build", build, "--target", "release"], stdout=subprocess.DEVNULL)
-    found = faults(build, epoch)
+    found = faults(build, epoch, zip_name(source))
     for fault in found:
         print(fault, file=sys.stderr)
     if not found:

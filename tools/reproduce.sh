@@ -6,6 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 commit="$(git rev-parse HEAD)"
+zip="Trovane_Config-$(cat VERSION)-win32.zip"
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 chmod 755 "$work"
@@ -22,7 +23,7 @@ build "$work/first"
 sleep 2 # the second build at another time
 if ((EUID == 0)) && id nobody >/dev/null 2>&1; then build "$work/second" nobody; else build "$work/second"; fi
 status=0
-for file in mingw-x86/bin/Trovane_Config.exe mingw-x86/Trovane_Config-1.00-win32.zip mingw-x86/SHA256SUMS \
+for file in mingw-x86/bin/Trovane_Config.exe "mingw-x86/$zip" mingw-x86/SHA256SUMS \
   mingw-x64/bin/Trovane_Config.exe; do
   if ! cmp -s "$work/first/build/$file" "$work/second/build/$file"; then
     echo "differs between the two builds: $file"

@@ -23,6 +23,7 @@ if [[ -n "${TROVANE_SIGN_TIMESTAMP_URL:-}" ]]; then timestamp=(-ts "$TROVANE_SIG
 rm -f "$out/Trovane_Config.exe"
 osslsigncode sign -pkcs12 "$TROVANE_SIGN_CERTIFICATE" -readpass "$password" -h sha256 -n Trovane_Config \
   "${timestamp[@]}" -in "$build/bin/Trovane_Config.exe" -out "$out/Trovane_Config.exe" >/dev/null
-/usr/bin/python3 "$source/tools/make_release.py" --from "$build/Trovane_Config-1.00-win32.zip" \
-  --zip "$out/Trovane_Config-1.00-win32.zip" "$out/Trovane_Config.exe=Trovane_Config.exe"
-echo "Signed: $out/Trovane_Config.exe, in $out/Trovane_Config-1.00-win32.zip (SHA256SUMS beside it)"
+zip="Trovane_Config-$(cat "$source/VERSION")-win32.zip"
+/usr/bin/python3 "$source/tools/make_release.py" --from "$build/$zip" --zip "$out/$zip" \
+  "$out/Trovane_Config.exe=Trovane_Config.exe"
+echo "Signed: $out/Trovane_Config.exe, in $out/$zip (SHA256SUMS beside it)"

@@ -3,6 +3,7 @@
 
 #include "forms/core/application.h"
 #include "resources/resource_ids.h"
+#include "resources/version.h"
 #include "tests/support/pe_file.h"
 #include "tests/support/test_support.h"
 
@@ -38,8 +39,8 @@ TEST(ExeFile, VersionBlockIsSimplifiedChineseWithTheProgramsNames) {
                                reinterpret_cast<void**>(&translation), &length));
     EXPECT_EQ(translation[0], 0x0804);
     EXPECT_EQ(translation[1], 1200);
-    EXPECT_EQ(versionString(block, L"FileVersion"), L"1.00");
-    EXPECT_EQ(versionString(block, L"ProductVersion"), L"1.00");
+    EXPECT_EQ(versionString(block, L"FileVersion"), L"" TROVANE_VERSION_TEXT);
+    EXPECT_EQ(versionString(block, L"ProductVersion"), L"" TROVANE_VERSION_TEXT);
     EXPECT_EQ(versionString(block, L"InternalName"), forms::kProgramTitle);
     EXPECT_EQ(versionString(block, L"OriginalFilename"), L"Trovane_Config.exe");
 }
