@@ -27,6 +27,11 @@ constexpr char kStickDown[] = "3 ly=-30000\n3\n";
 constexpr char kRight[] = "3 right\n3\n";
 constexpr char kLeft[] = "3 left\n3\n";
 
+// The worked example, full screen: the settings file as changed on disk once the window has
+// read it, so that a save of the window's settings shows.
+constexpr char kChangedOnDisk[] = "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
+                                  "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
+
 std::string repeated(const char* press, int times) {
     std::string script;
     for (int i = 0; i < times; ++i)
@@ -118,13 +123,15 @@ TEST_F(Gamepad, AnswersTheBoxesWithTheirButtonsAndB) {
 
 // The save button's A, Yes, and "Done" answered by someone else (Proton's gamepad layer) on a
 // press that the program reads only once the box has gone: the press was the box's, so it
-// does not press the save button again.
+// does not press the save button again. The file changed on disk since it was read, so the
+// save shows in it.
 TEST_F(Gamepad, APressThatSomeoneElseAnsweredFirstDoesNotLandOnTheWindow) {
     start(std::string(kAtRest) + "3 a\n10\n3 a\n10\n1 close-box\n3 a\n10\n");
+    test::writeFile(iniFile(), kChangedOnDisk);
     ASSERT_TRUE(played());
     EXPECT_FALSE(box(kSaveTitle)) << "Done was answered";
     EXPECT_FALSE(box(kConfirmTitle)) << "the save button was pressed again";
-    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample);
+    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample) << "Yes saved the window's settings";
 }
 
 // A and Start in one reading: A opens the save button's confirm box, answered No; Start,
@@ -132,8 +139,6 @@ TEST_F(Gamepad, APressThatSomeoneElseAnsweredFirstDoesNotLandOnTheWindow) {
 // changes on disk meanwhile, so a save would show.
 TEST_F(Gamepad, ThePressesOfOneReadingEndWhereAHandlerOpensABox) {
     const test::SettingsWindow window = start(std::string(kAtRest) + "3 a start\n10\n");
-    constexpr char kChangedOnDisk[] = "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
-                                      "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n";
     test::writeFile(iniFile(), kChangedOnDisk);
     HWND confirm = run->waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
     ASSERT_TRUE(confirm);
@@ -178,7 +183,8 @@ TEST_F(Gamepad, StandsDownWhereProtonsGamepadLayerDrivesEveryWindow) {
         ASSERT_TRUE(test::waitUntil([&] { return test::focusOf(window.window()) != focus; })) << "Tab moves";
         focus = test::focusOf(window.window());
     }
-    EXPECT_FALSE(run->waitForExit(0)) << "the pad's Back closed the window";
+    // Without the stand-down the Back is read within a second: the window's exit is awaited.
+    EXPECT_FALSE(run->waitForExit(3000)) << "the pad's Back closed the window";
     EXPECT_FALSE(run->hasLoaded(L"xinput1_4.dll"));
 }
 

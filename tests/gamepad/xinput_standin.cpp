@@ -5,7 +5,8 @@
 //   READINGS [a b x y start back lb rb up down left right] [lx=N] [ly=N] [close-box]
 // close-box plays someone else who answers a press before the program reads it, as
 // Proton's gamepad layer does: when the state begins, the first button of the message box
-// that the reading thread shows gets a click, posted. After the last line pad 0 stays
+// that the reading thread shows gets a click, posted, and the state lasts until the box has
+// gone, so that the next state is read only after it. After the last line pad 0 stays
 // connected with nothing pressed, and the file SCRIPT.played tells a test so.
 
 #include <windows.h>
@@ -67,9 +68,14 @@ BOOL CALLBACK takeMessageBox(HWND window, LPARAM found) {
     return FALSE;
 }
 
-void clickMessageBoxButton() {
+HWND shownMessageBox() {
     HWND box = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), takeMessageBox, reinterpret_cast<LPARAM>(&box));
+    return box;
+}
+
+void clickMessageBoxButton() {
+    HWND box = shownMessageBox();
     if (HWND button = box ? FindWindowExW(box, nullptr, L"Button", nullptr) : nullptr)
         PostMessageW(button, BM_CLICK, 0, 0);
 }
@@ -96,16 +102,18 @@ struct Script {
     }
 
     XINPUT_GAMEPAD next() {
-        while (at < steps.size() && readingsLeft == 0 && ++at < steps.size())
+        while (at < steps.size() && readingsLeft == 0 && !waitsForTheBox() && ++at < steps.size())
             readingsLeft = steps[at].readings;
         if (at >= steps.size()) {
             markPlayed();
             return {};
         }
-        if (readingsLeft-- == steps[at].readings && steps[at].closesBox)
+        if (readingsLeft > 0 && readingsLeft-- == steps[at].readings && steps[at].closesBox)
             clickMessageBoxButton();
         return steps[at].pad;
     }
+
+    bool waitsForTheBox() const { return steps[at].closesBox && shownMessageBox(); }
 
     void markPlayed() {
         if (std::exchange(played, true))

@@ -80,7 +80,11 @@ TEST_F(FontCoverage, TheCompiledInFontIsTheLastResortAtTheMessageFontsSize) {
     EXPECT_EQ(form.fontFace() == kFallbackFontFace, expected) << form.fontFace();
     LOGFONTW used{};
     GetObjectW(fontOf(form.Command1.hwnd()), sizeof used, &used);
-    EXPECT_EQ(used.lfHeight, forms::messageFont(form.dpi()).lfHeight);
+    NONCLIENTMETRICSW system{};
+    system.cbSize = sizeof system;
+    ASSERT_TRUE(SystemParametersInfoForDpi(SPI_GETNONCLIENTMETRICS, sizeof system, &system, 0, form.dpi()));
+    EXPECT_EQ(used.lfHeight, system.lfMessageFont.lfHeight)
+        << "the system's message font's, at the window's DPI";
 }
 
 // Every caption of the window in both scripts, as the program converts them, the window

@@ -1,6 +1,7 @@
 // Keyboard navigation of the settings window, by real key presses. What a player does
 // with the keys is in the end-to-end suite; these are the cases it cannot reach or see.
 
+#include "forms/input/gamepad.h"
 #include "tests/support/player.h"
 #include "tests/support/test_support.h"
 #include "ui/trovane_config.h"
@@ -41,8 +42,21 @@ int cueShownBy(const std::function<void(Trovane_Config&)>& move) {
 TEST(Navigation, TheFirstMoveShowsTheFocusCue) {
     EXPECT_EQ(cueShownBy([](Trovane_Config&) { test::pressKey(VK_TAB); }), 1) << "Tab";
     EXPECT_EQ(cueShownBy([](Trovane_Config&) { test::pressKey(VK_RIGHT); }), 1) << "an arrow key";
-    EXPECT_EQ(cueShownBy([](Trovane_Config& form) { form.navigate(forms::Navigation::Down); }), 1)
-        << "the pad";
+}
+
+// The pad's first move, read from the prefix's stand-in pad by this process, as the program
+// reads it; the stand-in reads its script once, so this runs alone in its process.
+TEST(PadNavigation, TheFirstMoveShowsTheFocusCue) {
+    test::TempFolder folder(L"pad");
+    const std::wstring script = folder.file(L"pad.txt");
+    test::writeFile(script, "20\n3 up\n3\n");
+    SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", script.c_str());
+    SetEnvironmentVariableW(L"TROVANE_GAMEPAD", L"always"); // the stand-in is no HID device
+    const int shown = cueShownBy([&](Trovane_Config&) {
+        forms::gamepad::start();
+        EXPECT_TRUE(test::waitUntil([&] { return test::fileExists(script + L".played"); }, 15000));
+    });
+    EXPECT_EQ(shown, 1);
 }
 
 // After activation from outside the focus can land on the window itself; it goes back
