@@ -7,6 +7,7 @@
 #include "forms/core/form.h"
 #include "forms/input/message_loop.h"
 #include "ui/game_launch.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_main.h"
 
@@ -26,6 +27,7 @@ void restrictDllSearchToSystem() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     restrictDllSearchToSystem();
+    forms::setApplicationTitle(kProgramTitle);
     if (asksToPlay(GetCommandLineW())) {
         forms::runEvent(launchGame);
         return 0;

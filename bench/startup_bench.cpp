@@ -13,6 +13,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
 #include "ui/localisation_step.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_main.h"
 
@@ -162,12 +163,11 @@ int main(int argc, char** argv) {
                     "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=100\r\nMUSIC_VOLUME=80\r\n");
     const std::wstring program = test::installProgram(game.path());
     const std::wstring bare = forms::applicationDirectory() + L"\\bare_window.exe";
-    measure(program, game.path(), kSplashTitle, forms::kProgramTitle, forms::kFormClass); // warm the caches
+    measure(program, game.path(), kSplashTitle, kProgramTitle, forms::kFormClass); // warm the caches
     measure(bare, game.path(), L"Bare", L"Bare", L"BareWindow");
     std::vector<double> splash, handOver, bareWindow, configPeak, barePeak;
     for (int i = 0; i < runs; ++i) {
-        const Sample config =
-            measure(program, game.path(), kSplashTitle, forms::kProgramTitle, forms::kFormClass);
+        const Sample config = measure(program, game.path(), kSplashTitle, kProgramTitle, forms::kFormClass);
         const Sample floor = measure(bare, game.path(), L"Bare", L"Bare", L"BareWindow");
         splash.push_back(config.splash);
         handOver.push_back(config.settings - config.splash);

@@ -1,10 +1,9 @@
 #include "locale/gb_big5_api.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 #include "locale/code_pages.h"
 #include "locale/script_mapping.h"
 
-#include <array>
 #include <string_view>
 
 namespace gb_big5_api {
@@ -53,26 +52,9 @@ std::wstring toTraditionalAsGbk(const ScriptConversions& conversions, const std:
 
 template <typename Value> Value orInvalidCall(std::optional<Value> value) {
     if (!value)
-        throw forms::Error(forms::error_number::InvalidProcedureCall, L"Invalid procedure call or argument");
+        throw errors::Error(errors::number::InvalidProcedureCall, L"Invalid procedure call or argument");
     return std::move(*value);
 }
-
-struct TypeRow {
-    std::wstring_view type;
-    std::array<std::wstring_view, 2> properties; // an empty name ends the list
-};
-
-// The control types whose texts are converted, and which of their texts, in order.
-constexpr TypeRow kTypeTable[] = {
-    {L"Menu", {L"Caption"}},
-    {L"CommandButton", {L"Caption", L"ToolTipText"}},
-    {L"Label", {L"Caption", L"ToolTipText"}},
-    {L"CheckBox", {L"Caption"}},
-    {L"OptionButton", {L"Caption"}},
-    {L"Frame", {L"Caption"}},
-    {L"PictureBox", {L"ToolTipText"}},
-    {L"ListBox", {L"ToolTipText"}},
-};
 
 } // namespace
 
@@ -121,16 +103,6 @@ std::wstring localiseText(const std::wstring& text) {
         return text;
     return orInvalidCall(
         decodeFromCodePage(orInvalidCall(encodeInCodePage(convertScript(text, 2), kGbk)), kBig5));
-}
-
-void localiseControl(forms::Control& control) {
-    for (const TypeRow& row : kTypeTable) {
-        if (!control.isType(row.type))
-            continue;
-        for (std::wstring_view property : row.properties)
-            if (!property.empty())
-                control.setProperty(property, localiseText(control.getProperty(property)));
-    }
 }
 
 } // namespace gb_big5_api

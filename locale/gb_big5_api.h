@@ -2,8 +2,6 @@
 // gb_big5_api: the system's charset and the conversion of the window's texts between
 // simplified Chinese (GBK, code page 936) and traditional Chinese (Big5, code page 950).
 
-#include "forms/core/control.h"
-
 #include <windows.h>
 
 #include <cstdint>
@@ -33,9 +31,6 @@ std::wstring ansiBytesToText(const std::string& bytes);
 // A window text as this system should show it: unchanged on "GBK"; otherwise its
 // traditional form.
 std::wstring localiseText(const std::wstring& text);
-
-// Converts the texts that a control of its type shows: caption and tool tip.
-void localiseControl(forms::Control& control);
 
 // The conversions convertScript is built on; a test replaces them to make a step fail.
 struct ScriptConversions {

@@ -1,6 +1,6 @@
 #include "settings/mod_ini_edit.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 namespace ModINIedit {
 
@@ -19,7 +19,7 @@ std::int32_t readINIInt(const std::wstring& section, const std::wstring& key) {
         GetPrivateProfileIntW(section.c_str(), key.c_str(), kAbsent, INIFileName.c_str()));
     if (value != kAbsent)
         return value;
-    throw forms::Error(kMissingKeyError, L"INI Section " + section + L" Key " + key + L" Not found");
+    throw errors::Error(kMissingKeyError, L"INI Section " + section + L" Key " + key + L" Not found");
 }
 
 std::wstring readINIString(const std::wstring& section, const std::wstring& key) {

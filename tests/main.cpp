@@ -1,8 +1,10 @@
 // Test entry. With --throw-in-handler the process instead raises an error inside an
-// event handler, so that a test can watch the run-time error box from outside.
+// event handler, with the program's title, so that a test can watch the run-time error box
+// from outside.
 
 #include "forms/core/application.h"
 #include "forms/core/events.h"
+#include "ui/program_title.h"
 
 #include <gtest/gtest.h>
 #include <objbase.h>
@@ -27,7 +29,8 @@ class EmptyQueueAtStart : public testing::EmptyTestEventListener {
 int main(int argc, char** argv) {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     if (argc > 1 && std::strcmp(argv[1], "--throw-in-handler") == 0) {
-        forms::runEvent([] { throw forms::Error(380, L"Invalid property value"); });
+        forms::setApplicationTitle(kProgramTitle);
+        forms::runEvent([] { throw errors::Error(380, L"Invalid property value"); });
         return 0;
     }
     testing::InitGoogleTest(&argc, argv);

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # The house shows its layers: each room of the program includes only from the rooms below
-# it, so the toolkit never reaches into the program, and input never into the form's core.
-# The form's and the controls' headers bring no device's or assistive software's header.
+# it, so the toolkit never reaches into the program, input never into the form's core, and
+# the code pages and the settings file know no window. The form's and the controls' headers
+# bring no device's or assistive software's header.
 #   tests/rooms_include_downward.sh SOURCE_DIR
 set -euo pipefail
 cd "$1"
-rooms=(resources forms/platform forms/core forms/accessibility forms/controls forms/input locale settings ui app)
+rooms=(resources errors locale settings forms/platform forms/core forms/accessibility forms/controls forms/input ui app)
 rank() { # the place of the room that a project path belongs to, or nothing
   local i
   for i in "${!rooms[@]}"; do [[ "$1" == "${rooms[$i]}"/* ]] && { echo "$i"; return; }; done

@@ -1,6 +1,5 @@
 #include "ui/trovane_config.h"
 
-#include "forms/controls/control_kinds.h"
 #include "forms/core/application.h"
 #include "forms/core/conversions.h"
 #include "forms/input/gamepad.h"
@@ -42,7 +41,7 @@ std::wstring systemMessage(DWORD error) {
 } // namespace
 
 Trovane_Config::Trovane_Config()
-    : Form(trovane_config_layout::form, trovane_config_layout::controls, forms::makeControl),
+    : Form(trovane_config_layout::form, trovane_config_layout::controls),
       SettingsControls{controlArray<forms::OptionButton>(L"Option1"),
                        controlArray<forms::OptionButton>(L"Option2"),
                        controlArray<forms::OptionButton>(L"Option3"),
@@ -63,7 +62,7 @@ Trovane_Config::Trovane_Config()
 }
 
 void Trovane_Config::readINI() {
-    settings::readINI(*this);
+    settings_binding::readINI(*this);
 }
 
 void Trovane_Config::Form_Load() {
@@ -116,7 +115,7 @@ void Trovane_Config::Command2_Click() {
 }
 
 DWORD Trovane_Config::writeINI() {
-    return settings::writeINI(*this);
+    return settings_binding::writeINI(*this);
 }
 
 void Trovane_Config::reportSaveFailure(DWORD error) {

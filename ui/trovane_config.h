@@ -6,7 +6,7 @@
 #include "forms/controls/label.h"
 #include "forms/controls/option_button.h"
 #include "forms/core/form.h"
-#include "settings/settings_binding.h"
+#include "ui/settings_binding.h"
 
 #include <cstdint>
 #include <span>
@@ -16,7 +16,7 @@
 inline constexpr wchar_t kConfirmTitle[] = L"Confirm";
 inline constexpr wchar_t kSaveTitle[] = L"Trovane_config";
 
-class Trovane_Config : public forms::Form, public settings::SettingsControls {
+class Trovane_Config : public forms::Form, public settings_binding::SettingsControls {
   public:
     Trovane_Config();
 

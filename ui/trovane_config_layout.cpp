@@ -1,19 +1,24 @@
 #include "ui/trovane_config_layout.h"
 
-#include "forms/core/application.h"
+#include "forms/controls/command_button.h"
+#include "forms/controls/frame.h"
+#include "forms/controls/hscrollbar.h"
+#include "forms/controls/label.h"
+#include "forms/controls/option_button.h"
 #include "resources/resource_ids.h"
+#include "ui/program_title.h"
 
 namespace trovane_config_layout {
 
 namespace {
-constexpr auto Label = forms::ControlKind::Label;
-constexpr auto Frame = forms::ControlKind::Frame;
-constexpr auto Option = forms::ControlKind::OptionButton;
-constexpr auto Button = forms::ControlKind::CommandButton;
-constexpr auto HScroll = forms::ControlKind::HScrollBar;
+constexpr auto Label = &forms::makeControl<forms::Label>;
+constexpr auto Frame = &forms::makeControl<forms::Frame>;
+constexpr auto Option = &forms::makeControl<forms::OptionButton>;
+constexpr auto Button = &forms::makeControl<forms::CommandButton>;
+constexpr auto HScroll = &forms::makeControl<forms::HScrollBar>;
 } // namespace
 
-const forms::FormSpec form{.caption = forms::kProgramTitle,
+const forms::FormSpec form{.caption = kProgramTitle,
                            .border = forms::BorderStyle::FixedSingle,
                            .clientWidth = 5460,
                            .clientHeight = 5985,

@@ -1,13 +1,9 @@
 #include "ui/trovane_main.h"
 
-#include "forms/controls/control_kinds.h"
-
 #include "resources/resource_ids.h"
 #include "ui/trovane_config.h"
 
 namespace {
-
-using forms::ControlKind;
 
 constexpr forms::FormSpec kForm{.caption = kSplashTitle,
                                 .border = forms::BorderStyle::None,
@@ -17,15 +13,15 @@ constexpr forms::FormSpec kForm{.caption = kSplashTitle,
 
 // clang-format off
 constexpr forms::ControlSpec kLayout[] = {
-    {.kind = ControlKind::Image, .name = L"Image1", .rect = {0, 0, 5055, 2730}, .picture = IDR_SPLASH_PICTURE},
-    {.kind = ControlKind::Timer, .name = L"Timer1", .rect = {4680, 2280, 0, 0}, .interval = 1000},
+    {.kind = forms::makeControl<forms::Image>, .name = L"Image1", .rect = {0, 0, 5055, 2730}, .picture = IDR_SPLASH_PICTURE},
+    {.kind = forms::makeControl<forms::Timer>, .name = L"Timer1", .rect = {4680, 2280, 0, 0}, .interval = 1000},
 };
 // clang-format on
 
 } // namespace
 
 Trovane_Main::Trovane_Main()
-    : Form(kForm, kLayout, forms::makeControl), Image1(control<forms::Image>(L"Image1")),
+    : Form(kForm, kLayout), Image1(control<forms::Image>(L"Image1")),
       Timer1(control<forms::Timer>(L"Timer1")) {
     Timer1.onTimer([this] { Timer1_Timer(); });
 }

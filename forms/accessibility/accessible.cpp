@@ -51,7 +51,7 @@ HRESULT text(const std::wstring& value, BSTR* out) {
 // False leaves the question to the standard object; nothing is thrown across COM.
 bool factsOf(HWND window, AccessibleFacts& facts) noexcept {
     try {
-        const FormControl* control = FormControl::fromWindow(window);
+        const FormControl* control = objectOf<FormControl>(window);
         if (!control)
             return false;
         facts = control->accessibleFacts();

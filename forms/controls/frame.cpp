@@ -37,7 +37,7 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
     LRESULT result = 0;
     if (Form::routeToControl(message, wParam, lParam, result))
         return result;
-    auto* control = static_cast<Frame*>(FormControl::fromWindow(frame));
+    auto* control = objectOf<Frame>(frame);
     switch (message) {
     case WM_SETFONT:
         if (control)

@@ -2,7 +2,7 @@
 
 #include "forms/accessibility/accessible.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 #include "forms/core/events.h"
 #include "forms/core/form.h"
 
@@ -14,7 +14,7 @@ namespace forms {
 
 void HScrollBar::setValue(std::int16_t value) {
     if (value < min() || value > max())
-        throw invalidPropertyValueError();
+        throw errors::invalidPropertyValueError();
     if (value == value_)
         return;
     value_ = value;

@@ -15,7 +15,7 @@ LRESULT CALLBACK imageProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     HDC dc = BeginPaint(window, &paint);
     RECT client;
     GetClientRect(window, &client);
-    if (const auto* image = static_cast<const Image*>(FormControl::fromWindow(window)))
+    if (const auto* image = objectOf<const Image>(window))
         image->picture().drawStretched(dc, client);
     EndPaint(window, &paint);
     return 0;

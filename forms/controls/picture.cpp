@@ -1,6 +1,6 @@
 #include "forms/controls/picture.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 #include "forms/platform/jpeg_decoder.h"
 #include "forms/platform/program_resource.h"
 
@@ -11,7 +11,7 @@ namespace forms {
 Picture Picture::fromResource(int id) {
     const std::optional<DecodedJpeg> image = DecodedJpeg::decode(programResource(id));
     if (!image)
-        throw Error(error_number::InvalidPicture, L"Invalid picture");
+        throw errors::Error(errors::number::InvalidPicture, L"Invalid picture");
     BITMAPINFO info{};
     info.bmiHeader = {
         sizeof(BITMAPINFOHEADER), image->width(), -image->height(), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
@@ -19,7 +19,7 @@ Picture Picture::fromResource(int id) {
     Picture picture;
     picture.bitmap_ = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0);
     if (!picture.bitmap_)
-        throw Error(error_number::OutOfMemory, L"Out of memory");
+        throw errors::Error(errors::number::OutOfMemory, L"Out of memory");
     picture.size_ = {image->width(), image->height()};
     image->copyTo(static_cast<std::uint32_t*>(pixels));
     return picture;

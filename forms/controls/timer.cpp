@@ -15,7 +15,7 @@ void Timer::onFormTimer(UINT_PTR id) {
         runEvent([this] { raiseEvent(tick_); });
 }
 
-void Timer::create(HWND, int, UINT, HFONT) {
+void Timer::create(HWND, int, UINT, HFONT, ToolTips&) {
     apply();
 }
 

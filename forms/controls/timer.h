@@ -16,7 +16,7 @@ class Timer : public FormControl {
     void setEnabled(bool enabled);
     void onTimer(std::function<void()> handler) { tick_ = std::move(handler); }
 
-    void create(HWND parent, int id, UINT dpi, HFONT font) override;
+    void create(HWND parent, int id, UINT dpi, HFONT font, ToolTips& toolTips) override;
     void relayout(UINT, HFONT) override {}
     // Raises the timer event when the form's timer is this one's.
     void onFormTimer(UINT_PTR id) override;

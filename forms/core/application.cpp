@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cwchar>
+#include <utility>
 #include <vector>
 
 namespace forms {
@@ -21,11 +22,23 @@ std::wstring applicationDirectory() {
     }
 }
 
+namespace {
+std::wstring title;
+} // namespace
+
+const std::wstring& applicationTitle() {
+    return title;
+}
+
+void setApplicationTitle(std::wstring newTitle) {
+    title = std::move(newTitle);
+}
+
 void end() {
     ExitProcess(0);
 }
 
-std::wstring runtimeErrorText(const Error& error) {
+std::wstring runtimeErrorText(const errors::Error& error) {
     std::wstring number = std::to_wstring(error.number());
     if (error.number() < 0 || error.number() > 0xFFFF) {
         wchar_t hex[16];
@@ -38,8 +51,8 @@ std::wstring runtimeErrorText(const Error& error) {
     return text;
 }
 
-void failWithRuntimeError(const Error& error) {
-    msgBox(runtimeErrorText(error), kProgramTitle, MsgBoxButtons::OK);
+void failWithRuntimeError(const errors::Error& error) {
+    msgBox(runtimeErrorText(error), title, MsgBoxButtons::OK);
     ExitProcess(kRuntimeErrorExitCode);
 }
 

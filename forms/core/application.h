@@ -2,15 +2,15 @@
 // The program as a whole: its title, its directory, its end, and the run-time error box
 // that ends it.
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 #include <string>
 
 namespace forms {
 
-// The program's title: the settings window's and the run-time error box's. The save
-// boxes' title "Trovane_config" differs from it only in case, on purpose.
-inline constexpr wchar_t kProgramTitle[] = L"Trovane_Config";
+// The program's title, which the run-time error box shows; the program sets it first thing.
+const std::wstring& applicationTitle();
+void setApplicationTitle(std::wstring title);
 
 // Exit code of a program ended by a run-time error.
 inline constexpr unsigned kRuntimeErrorExitCode = 1;
@@ -22,9 +22,9 @@ std::wstring applicationDirectory();
 [[noreturn]] void end();
 
 // The text of the run-time error box for an error.
-std::wstring runtimeErrorText(const Error& error);
+std::wstring runtimeErrorText(const errors::Error& error);
 
 // Shows the run-time error box and ends the process with a non-zero exit code.
-[[noreturn]] void failWithRuntimeError(const Error& error);
+[[noreturn]] void failWithRuntimeError(const errors::Error& error);
 
 } // namespace forms

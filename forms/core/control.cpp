@@ -1,32 +1,29 @@
 #include "forms/core/control.h"
 
-#include "forms/core/error.h"
-#include "forms/core/form.h"
+#include "errors/error.h"
+#include "forms/core/tooltips.h"
 #include "forms/platform/dpi.h"
 #include "forms/platform/window_class.h"
 
 namespace forms {
 
 std::wstring Control::getProperty(std::wstring_view property) const {
-    throw propertyNotSupportedError(property);
+    throw errors::propertyNotSupportedError(property);
 }
 
 void Control::setProperty(std::wstring_view property, const std::wstring&) {
-    throw propertyNotSupportedError(property);
+    throw errors::propertyNotSupportedError(property);
 }
 
-FormControl* FormControl::fromWindow(HWND window) {
-    return static_cast<FormControl*>(attachedObject(window));
-}
-
-void FormControl::create(HWND parent, int id, UINT dpi, HFONT font) {
+void FormControl::create(HWND parent, int id, UINT dpi, HFONT font, ToolTips& toolTips) {
+    toolTips_ = &toolTips;
     const DWORD visible = spec_.visible ? WS_VISIBLE : 0;
     hwnd_ = CreateWindowExW(0, windowClass(), L"", WS_CHILD | WS_CLIPSIBLINGS | visible | windowStyle(), 0, 0,
                             0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                             GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_)
-        throw Error(static_cast<std::int32_t>(GetLastError()),
-                    L"Cannot create control " + std::wstring(name()));
+        throw errors::Error(static_cast<std::int32_t>(GetLastError()),
+                            L"Cannot create control " + std::wstring(name()));
     attachObject(hwnd_, this);
     initialise();
     relayout(dpi, font);
@@ -45,6 +42,7 @@ void FormControl::destroyed() {
     if (hwnd_)
         detachObject(hwnd_);
     hwnd_ = nullptr;
+    toolTips_ = nullptr;
 }
 
 bool inSameGroup(const FormControl* a, const FormControl* b) {
@@ -62,8 +60,8 @@ void CaptionedControl::setCaption(const std::wstring& caption) {
 
 void CaptionedControl::setToolTipText(const std::wstring& text) {
     toolTipText_ = text;
-    if (hwnd())
-        form().toolTips().set(hwnd(), toolTipText_);
+    if (hwnd() && toolTips())
+        toolTips()->set(hwnd(), toolTipText_);
 }
 
 std::wstring CaptionedControl::getProperty(std::wstring_view property) const {
@@ -85,7 +83,7 @@ void CaptionedControl::setProperty(std::wstring_view property, const std::wstrin
 
 void CaptionedControl::initialise() {
     SetWindowTextW(hwnd(), caption_.c_str());
-    form().toolTips().set(hwnd(), toolTipText_);
+    toolTips()->set(hwnd(), toolTipText_);
 }
 
 } // namespace forms

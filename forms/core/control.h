@@ -4,15 +4,18 @@
 
 #include "forms/core/accessible_facts.h"
 #include "forms/core/layout.h"
+#include "forms/platform/window_class.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
 namespace forms {
 
 class Form;
+class ToolTips;
 
 class Control {
   public:
@@ -27,7 +30,7 @@ class Control {
     virtual void setProperty(std::wstring_view property, const std::wstring& value);
 };
 
-class FormControl : public Control {
+class FormControl : public Control, public WindowObject {
   public:
     FormControl(Form& form, const ControlSpec& spec) : form_(form), spec_(spec) {}
 
@@ -37,12 +40,10 @@ class FormControl : public Control {
     HWND hwnd() const { return hwnd_; }
     Form& form() const { return form_; }
 
-    // The control that owns a child window of a form, or nullptr.
-    static FormControl* fromWindow(HWND window);
-
-    // Creates the control's window inside its container, from the layout row. The id is
-    // the control's place in its form's collection plus one, for automation and tests.
-    virtual void create(HWND parent, int id, UINT dpi, HFONT font);
+    // Creates the control's window inside its container, from the layout row, with the tool
+    // tips of its form. The id is the control's place in its form's collection plus one, for
+    // automation and tests.
+    virtual void create(HWND parent, int id, UINT dpi, HFONT font, ToolTips& toolTips);
     // Places the control for a new DPI and gives it the form's font.
     virtual void relayout(UINT dpi, HFONT font);
     // The window is going (destroyed with its form).
@@ -70,11 +71,14 @@ class FormControl : public Control {
     virtual DWORD windowStyle() const = 0;
     // Puts the control's state into its new window.
     virtual void initialise() {}
+    // The tool tips of its form's window, while it has one.
+    ToolTips* toolTips() const { return toolTips_; }
 
   private:
     Form& form_;
     const ControlSpec& spec_;
     HWND hwnd_ = nullptr;
+    ToolTips* toolTips_ = nullptr;
 };
 
 // A control with a caption and a tool tip.
@@ -97,6 +101,11 @@ class CaptionedControl : public FormControl {
     std::wstring caption_{spec().caption};
     std::wstring toolTipText_;
 };
+
+// The maker of a kind of control, which a layout row names as its kind.
+template <typename Kind> std::unique_ptr<FormControl> makeControl(Form& form, const ControlSpec& spec) {
+    return std::make_unique<Kind>(form, spec);
+}
 
 // Whether two controls are members of one exclusive group.
 bool inSameGroup(const FormControl* a, const FormControl* b);

@@ -1,7 +1,7 @@
 #pragma once
 // A control array: controls of one name, addressed by an index from 0.
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 #include <vector>
 
@@ -17,7 +17,7 @@ template <typename ControlType> class ControlArray {
     ControlType& operator[](int index) const {
         if (index < 0 || static_cast<std::size_t>(index) >= elements_.size() ||
             !elements_[static_cast<std::size_t>(index)])
-            throw missingElementError(index);
+            throw errors::missingElementError(index);
         return *elements_[static_cast<std::size_t>(index)];
     }
 

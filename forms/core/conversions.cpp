@@ -1,6 +1,6 @@
 #include "forms/core/conversions.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 #include <limits>
 
@@ -35,24 +35,24 @@ std::int16_t toInteger16(std::wstring_view text) {
     if (!text.empty() && (text.front() == L'-' || text.front() == L'+'))
         text.remove_prefix(1);
     if (text.empty())
-        throw typeMismatchError();
+        throw errors::typeMismatchError();
     // Accumulate with a ceiling so that any run of digits reports overflow, not wrap-around.
     constexpr std::int64_t ceiling = std::numeric_limits<std::int32_t>::max();
     std::int64_t magnitude = 0;
     for (wchar_t c : text) {
         if (!isDigit(c))
-            throw typeMismatchError();
+            throw errors::typeMismatchError();
         if (magnitude <= ceiling)
             magnitude = magnitude * 10 + (c - L'0');
     }
     if (magnitude > ceiling)
-        throw overflowError();
+        throw errors::overflowError();
     return narrow16(static_cast<std::int32_t>(negative ? -magnitude : magnitude));
 }
 
 std::int16_t narrow16(std::int32_t value) {
     if (value < std::numeric_limits<std::int16_t>::min() || value > std::numeric_limits<std::int16_t>::max())
-        throw overflowError();
+        throw errors::overflowError();
     return static_cast<std::int16_t>(value);
 }
 

@@ -67,7 +67,7 @@ void whenIdle(std::function<void()> task) {
 UINT_PTR startTimer(HWND window, UINT_PTR id, UINT interval, TIMERPROC onTick) {
     const UINT_PTR timer = SetTimer(window, id, interval, onTick);
     if (!timer)
-        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot start a timer");
+        throw errors::Error(static_cast<std::int32_t>(GetLastError()), L"Cannot start a timer");
     return timer;
 }
 

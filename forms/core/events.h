@@ -2,8 +2,8 @@
 // The one place that runs events: the event boundary, at which a run-time error is shown
 // and the program ends, and the rule that handlers run one at a time.
 
+#include "errors/error.h"
 #include "forms/core/application.h"
-#include "forms/core/error.h"
 
 #include <windows.h>
 
@@ -18,12 +18,12 @@ namespace forms {
 template <typename Task> void atEventBoundary(Task&& task) noexcept {
     try {
         task();
-    } catch (const Error& error) {
+    } catch (const errors::Error& error) {
         failWithRuntimeError(error);
     } catch (const std::bad_alloc&) {
-        failWithRuntimeError(Error(error_number::OutOfMemory, L"Out of memory"));
+        failWithRuntimeError(errors::Error(errors::number::OutOfMemory, L"Out of memory"));
     } catch (...) {
-        failWithRuntimeError(Error(error_number::InternalError, L"Internal error"));
+        failWithRuntimeError(errors::Error(errors::number::InternalError, L"Internal error"));
     }
 }
 

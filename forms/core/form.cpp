@@ -22,10 +22,9 @@ POINT centredOnScreen(SIZE size) {
 
 } // namespace
 
-Form::Form(const FormSpec& spec, std::span<const ControlSpec> layout, ControlMaker makeControl)
-    : spec_(spec) {
+Form::Form(const FormSpec& spec, std::span<const ControlSpec> layout) : spec_(spec) {
     for (const ControlSpec& row : layout)
-        controls_.push_back(makeControl(*this, row));
+        controls_.push_back(row.kind(*this, row));
 }
 
 Form::~Form() {
@@ -83,7 +82,7 @@ void Form::unload() {
 
 Control& Form::controls(int index) const {
     if (index < 0 || index >= count())
-        throw Error(error_number::SubscriptOutOfRange, L"Subscript out of range");
+        throw errors::Error(errors::number::SubscriptOutOfRange, L"Subscript out of range");
     return *controls_[static_cast<std::size_t>(index)];
 }
 
@@ -95,7 +94,7 @@ std::wstring Form::captionOf(std::wstring_view name) const {
 bool Form::routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if ((message != WM_COMMAND && message != WM_HSCROLL) || lParam == 0)
         return false;
-    FormControl* control = FormControl::fromWindow(reinterpret_cast<HWND>(lParam));
+    FormControl* control = objectOf<FormControl>(reinterpret_cast<HWND>(lParam));
     if (!control)
         return false;
     const WORD code = message == WM_COMMAND ? HIWORD(wParam) : LOWORD(wParam);
@@ -110,13 +109,9 @@ LRESULT CALLBACK Form::windowProc(HWND window, UINT message, WPARAM wParam, LPAR
         attachObject(window, form);
         form->hwnd_ = window;
     }
-    Form* form = fromWindow(window);
+    Form* form = objectOf<Form>(window);
     return form ? form->handleMessage(message, wParam, lParam)
                 : DefWindowProcW(window, message, wParam, lParam);
-}
-
-Form* Form::fromWindow(HWND window) {
-    return static_cast<Form*>(attachedObject(window));
 }
 
 LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -178,7 +173,8 @@ void Form::createWindow() {
     CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr,
                     nullptr, GetModuleHandleW(nullptr), this);
     if (!hwnd_)
-        throw Error(static_cast<std::int32_t>(GetLastError()), L"Cannot create the window " + caption);
+        throw errors::Error(static_cast<std::int32_t>(GetLastError()),
+                            L"Cannot create the window " + caption);
 }
 
 void Form::createControls() {
@@ -186,7 +182,7 @@ void Form::createControls() {
     for (const auto& control : controls_) {
         const std::wstring_view container = control->spec().container;
         HWND parent = container.empty() ? hwnd_ : findControl(container, kNotAnArray)->hwnd();
-        control->create(parent, ++id, dpi_, font_);
+        control->create(parent, ++id, dpi_, font_, *toolTips_);
     }
 }
 

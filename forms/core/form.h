@@ -24,12 +24,9 @@ namespace forms {
 // The window class of every form.
 inline constexpr wchar_t kFormClass[] = L"TrovaneForm";
 
-// Makes the control of a layout row (forms/controls/control_kinds.h makes every kind).
-using ControlMaker = std::unique_ptr<FormControl> (*)(Form& form, const ControlSpec& spec);
-
-class Form : public ControlCollection {
+class Form : public ControlCollection, public WindowObject {
   public:
-    Form(const FormSpec& spec, std::span<const ControlSpec> layout, ControlMaker makeControl);
+    Form(const FormSpec& spec, std::span<const ControlSpec> layout);
     ~Form() override;
     Form(const Form&) = delete;
     Form& operator=(const Form&) = delete;
@@ -66,8 +63,6 @@ class Form : public ControlCollection {
     // takes none while a handler runs: the only input taken then is its message box's.
     bool navigate(Navigation action);
 
-    // The form that a window is, or nullptr.
-    static Form* fromWindow(HWND window);
     // Hands a control's notification (WM_COMMAND, WM_HSCROLL) to the control; true when handled.
     static bool routeToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
@@ -136,7 +131,7 @@ template <typename FormType> FormType& defaultInstance() {
 template <typename ControlType> ControlType& Form::control(std::wstring_view name) const {
     auto* found = dynamic_cast<ControlType*>(findControl(name, kNotAnArray));
     if (!found)
-        throw Error(error_number::ObjectRequired, L"Object required: " + std::wstring(name));
+        throw errors::Error(errors::number::ObjectRequired, L"Object required: " + std::wstring(name));
     return *found;
 }
 

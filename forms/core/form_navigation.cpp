@@ -66,7 +66,7 @@ bool Form::takeNavigation(Navigation action) {
 
 FormControl* Form::focusedControl() const {
     HWND focus = GetFocus();
-    FormControl* control = focus && IsChild(hwnd_, focus) ? FormControl::fromWindow(focus) : nullptr;
+    FormControl* control = focus && IsChild(hwnd_, focus) ? objectOf<FormControl>(focus) : nullptr;
     return control && &control->form() == this ? control : nullptr;
 }
 

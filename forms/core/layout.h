@@ -5,11 +5,18 @@
 // controls' rows.
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 namespace forms {
 
-enum class ControlKind { Label, Frame, OptionButton, CommandButton, HScrollBar, Image, Timer };
+class Form;
+class FormControl;
+struct ControlSpec;
+
+// Makes the control of a layout row; forms::makeControl<Kind> (forms/core/control.h) makes
+// each kind of control.
+using ControlMaker = std::unique_ptr<FormControl> (*)(Form& form, const ControlSpec& spec);
 
 inline constexpr int kNotAnArray = -1;
 
@@ -27,7 +34,7 @@ struct ScrollRange {
 };
 
 struct ControlSpec {
-    ControlKind kind = ControlKind::Label;
+    ControlMaker kind = nullptr;
     std::wstring_view name;
     int index = kNotAnArray;     // element of a control array
     std::wstring_view container; // a frame's name; empty for the window itself

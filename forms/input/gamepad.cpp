@@ -60,7 +60,7 @@ void deliver(HWND target, Navigation action) {
     if (target == shownMessageBox()) {
         if (!proton_gamepad_layer::drivesMessageBoxes())
             navigateMessageBox(target, action);
-    } else if (Form* form = Form::fromWindow(target)) {
+    } else if (Form* form = objectOf<Form>(target)) {
         form->navigate(action);
     }
 }

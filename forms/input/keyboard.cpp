@@ -36,7 +36,7 @@ std::optional<Navigation> navigationOf(WPARAM key) {
 bool navigateByKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || !message.hwnd)
         return false;
-    Form* form = Form::fromWindow(GetAncestor(message.hwnd, GA_ROOT));
+    Form* form = objectOf<Form>(GetAncestor(message.hwnd, GA_ROOT));
     const std::optional<Navigation> action = navigationOf(message.wParam);
     return form && action && form->navigate(*action);
 }

@@ -25,7 +25,7 @@ bool hasWindowClass(HWND window, const wchar_t* name) {
     return length > 0 && CompareStringOrdinal(found, length, name, -1, TRUE) == CSTR_EQUAL;
 }
 
-void attachObject(HWND window, void* object) {
+void attachObject(HWND window, WindowObject* object) {
     SetPropW(window, kObjectProperty, object);
 }
 
@@ -33,8 +33,8 @@ void detachObject(HWND window) {
     RemovePropW(window, kObjectProperty);
 }
 
-void* attachedObject(HWND window) {
-    return GetPropW(window, kObjectProperty);
+WindowObject* attachedObject(HWND window) {
+    return static_cast<WindowObject*>(GetPropW(window, kObjectProperty));
 }
 
 } // namespace forms

@@ -11,6 +11,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include <servprov.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -146,13 +148,20 @@ class Accessibility : public testing::Test {
   protected:
     void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
     void TearDown() override { CoUninitialize(); }
+
+    // The program on the worked example, in a game folder of a Chinese name; its window.
+    HWND startOnTheWorkedExample() {
+        test::writeFile(game.file(L"qirmod.ini"), test::kWorkedExample);
+        run = std::make_unique<test::ProgramRun>(test::installProgram(game.path()), L"", game.path());
+        return run->waitForWindow(forms::kFormClass, kProgramTitle, 15000);
+    }
+
+    test::TempFolder game{L"游戏"};
+    std::unique_ptr<test::ProgramRun> run;
 };
 
 TEST_F(Accessibility, EveryReachableControlTellsItsRoleNameStateAndValue) {
-    test::TempFolder game(L"游戏");
-    test::writeFile(game.file(L"qirmod.ini"), test::kWorkedExample);
-    test::ProgramRun run(test::installProgram(game.path()), L"", game.path());
-    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    HWND window = startOnTheWorkedExample();
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
     for (const Expected& expected : kControls) {
@@ -186,23 +195,22 @@ TEST_F(Accessibility, EveryReachableControlTellsItsRoleNameStateAndValue) {
 // and its selection takes the focus, but neither acts while another handler waits: here the
 // save button's, in its confirm box.
 TEST_F(Accessibility, TheDefaultActionClicksButStartsNothingInsideAnotherHandler) {
-    test::TempFolder game(L"游戏");
     const std::wstring settingsFile = game.file(L"qirmod.ini"), gameLog = game.file(L"qir_trovane.log");
     test::writeFile(settingsFile, test::kWorkedExample);
-    test::ProgramRun run(test::installProgram(game.path(), true), L"", game.path());
-    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    run = std::make_unique<test::ProgramRun>(test::installProgram(game.path(), true), L"", game.path());
+    HWND window = run->waitForWindow(forms::kFormClass, kProgramTitle, 15000);
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
     ASSERT_EQ(Accessible(settings.control(L"Command2")).select(SELFLAG_TAKEFOCUS), S_OK);
     EXPECT_EQ(test::focusOf(window), settings.control(L"Command2"));
     ASSERT_EQ(Accessible(settings.control(L"Command1")).doDefaultAction(), S_OK);
-    HWND confirm = run.waitForWindow(test::kMessageBoxClass, kConfirmTitle, 5000);
+    HWND confirm = run->waitForWindow(test::kMessageBoxClass, kConfirmTitle, 5000);
     ASSERT_TRUE(confirm) << "the save button was pressed";
     EXPECT_TRUE(FAILED(Accessible(settings.control(L"Command2")).doDefaultAction()));
     EXPECT_TRUE(FAILED(Accessible(settings.control(L"Option3", 1)).select(SELFLAG_TAKEFOCUS)));
     test::pressButton(confirm, IDNO);
     ASSERT_TRUE(test::waitUntil(
-        [&] { return !test::findWindow(run.processId(), test::kMessageBoxClass, kConfirmTitle); }));
+        [&] { return !test::findWindow(run->processId(), test::kMessageBoxClass, kConfirmTitle); }));
 
     ASSERT_EQ(Accessible(settings.control(L"Option3", 1)).doDefaultAction(), S_OK);
     ASSERT_TRUE(test::waitUntil([&] { return settings.checked(L"Option3", 1); }))
@@ -262,10 +270,7 @@ TEST_F(Accessibility, UiAutomationSeesEachControlsTypeAndName) {
         reinterpret_cast<UiaNodeRelease>(reinterpret_cast<void*>(GetProcAddress(core, "UiaNodeRelease")));
     ASSERT_TRUE(nodeFromHandle && propertyValue && release);
 
-    test::TempFolder game(L"游戏");
-    test::writeFile(game.file(L"qirmod.ini"), test::kWorkedExample);
-    test::ProgramRun run(test::installProgram(game.path()), L"", game.path());
-    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    HWND window = startOnTheWorkedExample();
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
     for (const Expected& expected : kControls) {

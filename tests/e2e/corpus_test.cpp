@@ -9,6 +9,7 @@
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
 #include "tools/corpus/settings_corpus.h"
+#include "ui/program_title.h"
 #include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
@@ -154,7 +155,7 @@ Result runCase(const corpus::Case& testCase) {
             PostMessageW(splash, WM_CLOSE, 0, 0); // hand over at once: the second's wait is tested elsewhere
             splashClosed = true;
         }
-        if (HWND box = test::findWindow(run.processId(), test::kMessageBoxClass, forms::kProgramTitle)) {
+        if (HWND box = test::findWindow(run.processId(), test::kMessageBoxClass, kProgramTitle)) {
             Sleep(30);
             const std::wstring text = test::readMessageBox(box).text;
             test::pressButton(box, IDOK);
@@ -165,7 +166,7 @@ Result runCase(const corpus::Case& testCase) {
                 result = {Outcome::WentWrong, L"no exit code 1 after the error box"};
             break;
         }
-        if (HWND window = test::findWindow(run.processId(), forms::kFormClass, forms::kProgramTitle)) {
+        if (HWND window = test::findWindow(run.processId(), forms::kFormClass, kProgramTitle)) {
             Sleep(30);
             const std::wstring wrong = expected.error
                                            ? L"loaded, expected error " + std::to_wstring(expected.error)

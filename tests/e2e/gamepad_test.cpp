@@ -9,6 +9,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +57,7 @@ class Gamepad : public testing::Test {
         run = std::make_unique<test::ProgramRun>(test::installProgram(game.path(), true), L"", game.path());
         for (const wchar_t* name : {L"TROVANE_PAD_SCRIPT", L"TROVANE_GAMEPAD", L"PROTON_USE_XALIA"})
             SetEnvironmentVariableW(name, nullptr);
-        HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+        HWND window = run->waitForWindow(forms::kFormClass, kProgramTitle, 15000);
         EXPECT_TRUE(window);
         return test::SettingsWindow(window);
     }

@@ -8,6 +8,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_main.h"
 
@@ -31,7 +32,7 @@ class Player : public testing::Test {
         test::writeFile(iniFile(), settings);
         run =
             std::make_unique<test::ProgramRun>(test::installProgram(game.path(), withGame), L"", game.path());
-        HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+        HWND window = run->waitForWindow(forms::kFormClass, kProgramTitle, 15000);
         EXPECT_TRUE(window);
         test::bringToFront(window);
         const test::SettingsWindow shown(window);
@@ -199,7 +200,7 @@ TEST_F(Player, ClicksOnTheSplashChangeNothing) {
     test::clickAt(splash, {100, 100});
     test::pressKey(VK_ESCAPE);
     test::pressKey(VK_RETURN);
-    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
+    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, kProgramTitle, 5000));
     EXPECT_GE(GetTickCount() - shown, 800u);
 }
 

@@ -2,10 +2,10 @@
 // them and the form's font is fitted to them, so a text set on a control must be shown.
 // A form made in advance (while the splash waits) still loads when it is shown. A control's
 // window keeps what another subclass of it does, and answering assistive software twice
-// changes nothing. A class name is compared whole.
+// changes nothing. A class name is compared whole; a window leads to its own object only.
 
+#include "errors/error.h"
 #include "forms/accessibility/accessible.h"
-#include "forms/core/error.h"
 #include "forms/platform/window_class.h"
 #include "ui/trovane_config.h"
 
@@ -91,6 +91,18 @@ TEST(Controls, AClassNameIsComparedWhole) {
     DestroyWindow(window);
 }
 
+// A window leads to the object it stands for as that type alone: a control's window to no
+// form, the form's window to no control, any other window to nothing.
+TEST(Controls, AWindowLeadsToItsOwnObjectOnly) {
+    Trovane_Config form;
+    form.create();
+    EXPECT_EQ(forms::objectOf<forms::Form>(form.hwnd()), &form);
+    EXPECT_EQ(forms::objectOf<forms::FormControl>(form.Command1.hwnd()), &form.Command1);
+    EXPECT_EQ(forms::objectOf<forms::Form>(form.Command1.hwnd()), nullptr);
+    EXPECT_EQ(forms::objectOf<forms::FormControl>(form.hwnd()), nullptr);
+    EXPECT_EQ(forms::objectOf<forms::Form>(GetDesktopWindow()), nullptr);
+}
+
 // The window's icons go with it.
 TEST(Controls, AFormsIconsAreDestroyedWithIt) {
     Trovane_Config form;
@@ -130,7 +142,7 @@ TEST(Controls, ToolTipTextIsShownByATipWindow) {
 TEST(Controls, AFormMadeInAdvanceStillRunsItsLoadHandler) {
     Trovane_Config form;
     form.create();
-    EXPECT_THROW(form.load(), forms::Error);
+    EXPECT_THROW(form.load(), errors::Error);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
+#include "errors/error.h"
 #include "forms/core/application.h"
 #include "forms/core/conversions.h"
-#include "forms/core/error.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace {
 std::int32_t errorOf(std::wstring_view text) {
     try {
         forms::toInteger16(text);
-    } catch (const forms::Error& error) {
+    } catch (const errors::Error& error) {
         return error.number();
     }
     return 0;
@@ -34,16 +34,16 @@ TEST(Conversions, AnythingElseIsATypeMismatch) {
 TEST(Conversions, NumbersBeyondSixteenBitsOverflow) {
     for (const wchar_t* text : {L"32768", L"-32769", L"65536", L"2147483648", L"99999999999999999999999"})
         EXPECT_EQ(errorOf(text), 6) << text;
-    EXPECT_THROW(forms::narrow16(32768), forms::Error);
-    EXPECT_THROW(forms::narrow16(-65536), forms::Error);
+    EXPECT_THROW(forms::narrow16(32768), errors::Error);
+    EXPECT_THROW(forms::narrow16(-65536), errors::Error);
     EXPECT_EQ(forms::narrow16(-32768), -32768);
 }
 
 TEST(RuntimeError, TextShowsNumberDescriptionAndContext) {
-    forms::Error mismatch(13, L"Type mismatch");
+    errors::Error mismatch(13, L"Type mismatch");
     EXPECT_EQ(forms::runtimeErrorText(mismatch), L"Run-time error '13':\n\nType mismatch");
-    forms::Error missing(static_cast<std::int32_t>(0x80040001),
-                         L"INI Section constant Key Game_Speed Not found");
+    errors::Error missing(static_cast<std::int32_t>(0x80040001),
+                          L"INI Section constant Key Game_Speed Not found");
     missing.setContext(L"Settings file: C:\\game\\qirmod.ini");
     EXPECT_EQ(forms::runtimeErrorText(missing),
               L"Run-time error '-2147221503 (80040001)':\n\nINI Section constant Key Game_Speed Not found\n\n"

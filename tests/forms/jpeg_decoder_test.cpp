@@ -3,9 +3,9 @@
 // within 2 levels of each channel. A picture resource that does not decode is run-time
 // error 481, which the error box shows before the program ends: never a broken window.
 
+#include "errors/error.h"
 #include "forms/controls/picture.h"
 #include "forms/core/application.h"
-#include "forms/core/error.h"
 #include "forms/platform/jpeg_decoder.h"
 #include "resources/resource_ids.h"
 #include "tests/test_resources.h"
@@ -93,8 +93,8 @@ TEST(Picture, AResourceThatIsNoPictureIsError481) {
         try {
             forms::Picture::fromResource(resource);
             ADD_FAILURE() << "resource " << resource << " made a picture";
-        } catch (const forms::Error& error) {
-            EXPECT_EQ(error.number(), forms::error_number::InvalidPicture) << resource;
+        } catch (const errors::Error& error) {
+            EXPECT_EQ(error.number(), errors::number::InvalidPicture) << resource;
             EXPECT_EQ(error.description(), L"Invalid picture") << resource;
         }
     }

@@ -4,7 +4,6 @@
 // this group runs alone in its process: the stand-in reads its script once.
 
 #include "forms/controls/command_button.h"
-#include "forms/controls/control_kinds.h"
 #include "forms/core/form.h"
 #include "forms/input/gamepad.h"
 #include "tests/support/player.h"
@@ -17,21 +16,21 @@
 
 namespace {
 
-using forms::ControlKind;
+constexpr auto Button = &forms::makeControl<forms::CommandButton>;
 
 constexpr forms::FormSpec kForm{
     .caption = L"One at a time", .clientWidth = 3000, .clientHeight = 1200, .startButton = L"Start"};
 
 // clang-format off
 constexpr forms::ControlSpec kLayout[] = {
-    {.kind = ControlKind::CommandButton, .name = L"Wait", .rect = {120, 120, 1200, 600}, .caption = L"Wait"},
-    {.kind = ControlKind::CommandButton, .name = L"Start", .rect = {1560, 120, 1200, 600}, .caption = L"Start", .tabIndex = 1},
+    {.kind = Button, .name = L"Wait", .rect = {120, 120, 1200, 600}, .caption = L"Wait"},
+    {.kind = Button, .name = L"Start", .rect = {1560, 120, 1200, 600}, .caption = L"Start", .tabIndex = 1},
 };
 // clang-format on
 
 class WaitingForm : public forms::Form {
   public:
-    explicit WaitingForm(std::function<bool()> wait) : Form(kForm, kLayout, forms::makeControl) {
+    explicit WaitingForm(std::function<bool()> wait) : Form(kForm, kLayout) {
         control<forms::CommandButton>(L"Wait").onClick([this, wait] { waited = wait(); });
         control<forms::CommandButton>(L"Start").onClick([this] { ++starts; });
     }
@@ -45,11 +44,8 @@ class WaitingForm : public forms::Form {
 // the Start button and presses Start, and a click on the Start button comes: none of them
 // acts inside that handler.
 TEST(HandlersOneAtATime, NothingStartsWhileAClickedHandlerWaits) {
-    test::TempFolder folder(L"pad");
-    const std::wstring script = folder.file(L"pad.txt");
-    test::writeFile(script, "20\n3 right\n3\n3 start\n3\n");
-    SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", script.c_str());
-    SetEnvironmentVariableW(L"TROVANE_GAMEPAD", L"always"); // the stand-in is no HID device
+    const test::TempFolder folder(L"pad");
+    const std::wstring script = test::padScriptForThisProcess(folder.path(), "20\n3 right\n3\n3 start\n3\n");
     WaitingForm form(
         [&] { return test::waitUntil([&] { return test::fileExists(script + L".played"); }, 15000); });
     form.show();

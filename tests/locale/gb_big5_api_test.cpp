@@ -4,7 +4,7 @@
 #include "locale/gb_big5_api.h"
 #include "locale/script_mapping.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 #include <gtest/gtest.h>
 

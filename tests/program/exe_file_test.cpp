@@ -6,6 +6,7 @@
 #include "resources/version.h"
 #include "tests/support/pe_file.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -41,7 +42,7 @@ TEST(ExeFile, VersionBlockIsSimplifiedChineseWithTheProgramsNames) {
     EXPECT_EQ(translation[1], 1200);
     EXPECT_EQ(versionString(block, L"FileVersion"), L"" TROVANE_VERSION_TEXT);
     EXPECT_EQ(versionString(block, L"ProductVersion"), L"" TROVANE_VERSION_TEXT);
-    EXPECT_EQ(versionString(block, L"InternalName"), forms::kProgramTitle);
+    EXPECT_EQ(versionString(block, L"InternalName"), kProgramTitle);
     EXPECT_EQ(versionString(block, L"OriginalFilename"), L"Trovane_Config.exe");
 }
 

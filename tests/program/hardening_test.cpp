@@ -6,6 +6,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +37,7 @@ TEST(Hardening, DllsInTheGameFolderAreNeverLoaded) {
     SetEnvironmentVariableW(L"WINEDLLOVERRIDES", preferNativeDlls().c_str());
     test::ProgramRun run(test::installProgram(game.path(), true), L"", game.path());
     SetEnvironmentVariableW(L"WINEDLLOVERRIDES", L"mscoree,mshtml=");
-    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    HWND window = run.waitForWindow(forms::kFormClass, kProgramTitle, 15000);
     ASSERT_TRUE(window);
     test::SettingsWindow(window).click(L"Command2");
     for (DWORD waited = 0; waited < 10000 && !test::fileExists(game.file(L"qir_trovane.log")); waited += 50)

@@ -6,6 +6,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +50,7 @@ TEST(ProgramLocalisation, CaptionsSuitTheSystemLanguageBeforeTheWindowAppears) {
                     "[set]\r\nsimple=1\r\nfullscreen=0\r\neffect=1\r\nBattleMode=1\r\n"
                     "[constant]\r\nGame_Speed=50\r\nSOUND_VOLUME=100\r\nMUSIC_VOLUME=80\r\n");
     test::ProgramRun run(test::installProgram(game.path()), L"", game.path());
-    HWND window = run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+    HWND window = run.waitForWindow(forms::kFormClass, kProgramTitle, 15000);
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
     const bool simplified = GetSystemDefaultLangID() == 2052;
@@ -57,7 +58,7 @@ TEST(ProgramLocalisation, CaptionsSuitTheSystemLanguageBeforeTheWindowAppears) {
         EXPECT_EQ(settings.text(caption.name, caption.index),
                   simplified ? caption.simplified : caption.traditional)
             << caption.name << "(" << caption.index << ")";
-    EXPECT_EQ(test::windowText(window), forms::kProgramTitle) << "the title is not a control";
+    EXPECT_EQ(test::windowText(window), kProgramTitle) << "the title is not a control";
     EXPECT_TRUE(settings.checked(L"Option4", 1));
 }
 

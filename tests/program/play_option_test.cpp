@@ -8,6 +8,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
 #include "ui/game_launch.h"
+#include "ui/program_title.h"
 #include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
@@ -32,7 +33,7 @@ class PlayOption : public testing::Test {
         const test::ProgramRun run(test::installProgram(game.path(), withGame), L"/play", elsewhere.path());
         for (DWORD waited = 0; !run.waitForExit(0) && waited < 15000; waited += 20) {
             formSeen |= test::findWindow(run.processId(), forms::kFormClass, kSplashTitle) ||
-                        test::findWindow(run.processId(), forms::kFormClass, forms::kProgramTitle);
+                        test::findWindow(run.processId(), forms::kFormClass, kProgramTitle);
             if (HWND box = test::findWindow(run.processId(), test::kMessageBoxClass, kWarningTitle)) {
                 boxText = test::readMessageBox(box).text;
                 test::pressButton(box, IDOK);

@@ -6,6 +6,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ TEST_P(FullDisk, TheSaveIsReportedAsFailedAndTheFileIsUnchanged) {
     const std::string before = test::settingsFileOfSize(GetParam().fileSize);
     test::writeFile(ini, before);
     test::ProgramRun run(test::installProgram(folder, true), L"", folder);
-    const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000));
+    const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, kProgramTitle, 15000));
     ASSERT_TRUE(window.window());
     fillDisk(folder);
     changeEveryOption(window);
@@ -124,7 +125,7 @@ TEST(KilledMidSave, TheFileIsAlwaysTheOldOrTheNewOneWhole) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         test::writeFile(ini, before);
         test::ProgramRun run(program, L"", game.path());
-        const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000));
+        const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, kProgramTitle, 15000));
         ASSERT_TRUE(window.window());
         changeEveryOption(window);
         saveUntil(run, window, GetTickCount() + std::uniform_int_distribution<DWORD>(0, 300)(random));

@@ -8,6 +8,7 @@
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
 #include "ui/game_launch.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 
 #include <gtest/gtest.h>
@@ -41,7 +42,7 @@ class SettingsFile : public testing::Test {
         run = std::make_unique<test::ProgramRun>(program, L"", elsewhere.path());
     }
     test::SettingsWindow settingsWindow() {
-        HWND window = run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 15000);
+        HWND window = run->waitForWindow(forms::kFormClass, kProgramTitle, 15000);
         EXPECT_TRUE(window);
         return test::SettingsWindow(window);
     }
@@ -115,13 +116,13 @@ TEST_F(SettingsFile, ClosingWritesNothingAndEndsTheProgram) {
 // and in the corpus.
 TEST_F(SettingsFile, WithoutTheFileTheErrorBoxNamesItAndTheProgramEndsWithoutMakingIt) {
     install("", false);
-    HWND box = run->waitForWindow(test::kMessageBoxClass, forms::kProgramTitle, 15000);
+    HWND box = run->waitForWindow(test::kMessageBoxClass, kProgramTitle, 15000);
     ASSERT_TRUE(box);
     const std::wstring text = test::readMessageBox(box).text;
     EXPECT_EQ(text,
               L"Run-time error '13':\n\nType mismatch\n\n[set] simple is missing, empty or not a number in " +
                   iniFile());
-    EXPECT_FALSE(test::findWindow(run->processId(), forms::kFormClass, forms::kProgramTitle));
+    EXPECT_FALSE(test::findWindow(run->processId(), forms::kFormClass, kProgramTitle));
     test::pressButton(box, IDOK);
     EXPECT_EQ(run->waitForExit(5000), 1u);
     EXPECT_FALSE(test::fileExists(iniFile()));

@@ -5,6 +5,7 @@
 #include "forms/core/form.h"
 #include "tests/support/program_run.h"
 #include "tests/support/test_support.h"
+#include "ui/program_title.h"
 #include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
@@ -38,13 +39,13 @@ TEST_F(Startup, SplashShowsForAboutOneSecondThenExactlyOneSettingsWindow) {
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_EQ(rect.right - rect.left, MulDiv(5085, static_cast<int>(GetDpiForWindow(splash)), 1440));
     EXPECT_NEAR(rect.left - work.left, work.right - rect.right, 1);
-    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
+    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, kProgramTitle, 5000));
     const DWORD waited = GetTickCount() - shown;
     EXPECT_GE(waited, 800u);
     EXPECT_LE(waited, 1600u);
     test::pumpMessages(1500);
     EXPECT_FALSE(IsWindow(splash));
-    EXPECT_EQ(test::findWindows(run->processId(), forms::kFormClass, forms::kProgramTitle).size(), 1u);
+    EXPECT_EQ(test::findWindows(run->processId(), forms::kFormClass, kProgramTitle).size(), 1u);
 }
 
 TEST_F(Startup, ClosingTheSplashHandsOverAtOnceAndOnlyOnce) {
@@ -54,17 +55,17 @@ TEST_F(Startup, ClosingTheSplashHandsOverAtOnceAndOnlyOnce) {
     const DWORD closed = GetTickCount();
     PostMessageW(splash, WM_CLOSE, 0, 0);
     PostMessageW(splash, WM_CLOSE, 0, 0);
-    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, forms::kProgramTitle, 5000));
+    ASSERT_TRUE(run->waitForWindow(forms::kFormClass, kProgramTitle, 5000));
     EXPECT_LT(GetTickCount() - closed, 600u);
     test::pumpMessages(1500); // past the timer's second: it died with the splash
-    EXPECT_EQ(test::findWindows(run->processId(), forms::kFormClass, forms::kProgramTitle).size(), 1u);
+    EXPECT_EQ(test::findWindows(run->processId(), forms::kFormClass, kProgramTitle).size(), 1u);
 }
 
 TEST(Startup_Error, AnErrorEscapingAHandlerShowsTheBoxAndEndsTheProcess) {
     test::TempFolder here;
     test::ProgramRun run(forms::applicationDirectory() + L"\\trovane_tests.exe", L"--throw-in-handler",
                          here.path());
-    HWND box = run.waitForWindow(test::kMessageBoxClass, forms::kProgramTitle, 15000);
+    HWND box = run.waitForWindow(test::kMessageBoxClass, kProgramTitle, 15000);
     ASSERT_TRUE(box);
     const test::MessageBoxSeen seen = test::readMessageBox(box);
     EXPECT_EQ(seen.text, L"Run-time error '380':\n\nInvalid property value");

@@ -3,7 +3,7 @@
 #include "settings/mod_ini_edit.h"
 #include "tests/support/test_support.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +25,7 @@ INSTANTIATE_TEST_SUITE_P(Folders, ModIniEdit, testing::Values(L"plain", L"游戏
 std::wstring missingKeyDescription(const std::wstring& section, const std::wstring& key) {
     try {
         ModINIedit::readINIInt(section, key);
-    } catch (const forms::Error& error) {
+    } catch (const errors::Error& error) {
         EXPECT_EQ(error.number(), -2147221503);
         return error.description();
     }

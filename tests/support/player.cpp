@@ -95,6 +95,14 @@ void click(HWND control) {
     clickAt(control, {client.right / 2, client.bottom / 2});
 }
 
+std::wstring padScriptForThisProcess(const std::wstring& folder, std::string_view script) {
+    const std::wstring path = folder + L"\\pad.txt";
+    writeFile(path, script);
+    SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", path.c_str());
+    SetEnvironmentVariableW(L"TROVANE_GAMEPAD", L"always"); // the stand-in is no HID device
+    return path;
+}
+
 void pressKey(WORD key, bool shift) {
     INPUT inputs[4]{};
     UINT count = 0;

@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
+#include <string_view>
 
 namespace test {
 
@@ -20,6 +22,11 @@ void clickAt(HWND window, POINT at);
 void click(HWND control);
 
 void pressKey(WORD key, bool shift = false);
+
+// Gives the prefix's stand-in pad a script for this process to read (it reads it once, so a
+// test that uses this runs alone in its process), as a file in the folder; returns the
+// script's path, beside which SCRIPT.played appears once every state was read.
+std::wstring padScriptForThisProcess(const std::wstring& folder, std::string_view script);
 
 // The control that has the keyboard focus in the thread that owns the window.
 HWND focusOf(HWND window);

@@ -10,6 +10,7 @@
 #include "settings/mod_ini_edit.h"
 #include "tests/support/test_support.h"
 #include "ui/localisation_step.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
 
@@ -92,7 +93,7 @@ TEST_F(FontCoverage, TheCompiledInFontIsTheLastResortAtTheMessageFontsSize) {
 TEST(CompiledInFont, CoversEveryCaptionInBothScripts) {
     constexpr forms::CompiledInFont kFont{IDR_FALLBACK_FONT, kFallbackFontFace};
     ASSERT_TRUE(forms::loadCompiledInFont(kFont));
-    std::wstring text = std::wstring(forms::kProgramTitle) + L"-0123456789";
+    std::wstring text = std::wstring(kProgramTitle) + L"-0123456789";
     const std::wstring charset =
         std::exchange(gb_big5_api::SystemCharset, L"BIG5"); // as a traditional system shows them
     for (const forms::ControlSpec& row : trovane_config_layout::controls)

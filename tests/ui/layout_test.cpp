@@ -3,6 +3,7 @@
 
 #include "forms/core/application.h"
 #include "forms/platform/dpi.h"
+#include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
 #include "ui/trovane_main.h"
@@ -54,7 +55,7 @@ TEST_F(Layout, WindowHasTheFixedClientAreaAndFrame) {
     EXPECT_FALSE(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX));
     wchar_t title[64];
     GetWindowTextW(form.hwnd(), title, 64);
-    EXPECT_STREQ(title, forms::kProgramTitle);
+    EXPECT_STREQ(title, kProgramTitle);
     EXPECT_NE(SendMessageW(form.hwnd(), WM_GETICON, ICON_BIG, 0), 0);
 }
 

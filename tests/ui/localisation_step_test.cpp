@@ -1,7 +1,7 @@
 // localiseControl on every control type, and the localisation step over made-up
 // collections. The captions of the real window are checked end to end.
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 #include "locale/gb_big5_api.h"
 #include "ui/localisation_step.h"
 
@@ -20,7 +20,7 @@ class FakeControl : public forms::Control {
     std::wstring getProperty(std::wstring_view property) const override {
         log_.push_back(L"get " + std::wstring(property));
         if (failOnRead)
-            throw forms::Error(438, L"Object doesn't support this property or method");
+            throw errors::Error(438, L"Object doesn't support this property or method");
         const auto found = properties.find(std::wstring(property));
         return found == properties.end() ? L"简体" : found->second;
     }
@@ -73,7 +73,7 @@ TEST_F(Localisation, EachTypeOfTheTableHasExactlyItsTextsConverted) {
     for (const auto& [type, uses] : expected) {
         log.clear();
         FakeControl control(type, log);
-        gb_big5_api::localiseControl(control);
+        localiseControl(control);
         EXPECT_EQ(log, uses) << type;
     }
 }
@@ -83,7 +83,7 @@ TEST_F(Localisation, AnErrorStopsThePassAtThatControlAndKeepsWhatWasWritten) {
     for (int i = 0; i < 3; ++i)
         collection.elements.push_back(std::make_unique<FakeControl>(L"Label", log));
     static_cast<FakeControl&>(*collection.elements[1]).failOnRead = true;
-    EXPECT_THROW(localisationStep(collection), forms::Error);
+    EXPECT_THROW(localisationStep(collection), errors::Error);
     EXPECT_EQ(collection.takes, (std::map<int, int>{{0, 1}, {1, 1}}));
     EXPECT_EQ(static_cast<FakeControl&>(*collection.elements[0]).properties.size(), 2u);
     EXPECT_TRUE(static_cast<FakeControl&>(*collection.elements[2]).properties.empty());

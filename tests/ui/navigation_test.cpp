@@ -47,11 +47,8 @@ TEST(Navigation, TheFirstMoveShowsTheFocusCue) {
 // The pad's first move, read from the prefix's stand-in pad by this process, as the program
 // reads it; the stand-in reads its script once, so this runs alone in its process.
 TEST(PadNavigation, TheFirstMoveShowsTheFocusCue) {
-    test::TempFolder folder(L"pad");
-    const std::wstring script = folder.file(L"pad.txt");
-    test::writeFile(script, "20\n3 up\n3\n");
-    SetEnvironmentVariableW(L"TROVANE_PAD_SCRIPT", script.c_str());
-    SetEnvironmentVariableW(L"TROVANE_GAMEPAD", L"always"); // the stand-in is no HID device
+    const test::TempFolder folder(L"pad");
+    const std::wstring script = test::padScriptForThisProcess(folder.path(), "20\n3 up\n3\n");
     const int shown = cueShownBy([&](Trovane_Config&) {
         forms::gamepad::start();
         EXPECT_TRUE(test::waitUntil([&] { return test::fileExists(script + L".played"); }, 15000));

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace settings {
+namespace settings_binding {
 
 using OptionGroup = forms::ControlArray<forms::OptionButton>;
 
@@ -35,4 +35,4 @@ void readINI(const SettingsControls& controls);
 // ERROR_SUCCESS, or the system's error code; then the file is as it was.
 DWORD writeINI(const SettingsControls& controls);
 
-} // namespace settings
+} // namespace settings_binding

@@ -1,27 +1,27 @@
-#include "forms/core/error.h"
+#include "errors/error.h"
 
-namespace forms {
+namespace errors {
 
 Error overflowError() {
-    return {error_number::Overflow, L"Overflow"};
+    return {number::Overflow, L"Overflow"};
 }
 
 Error typeMismatchError() {
-    return {error_number::TypeMismatch, L"Type mismatch"};
+    return {number::TypeMismatch, L"Type mismatch"};
 }
 
 Error missingElementError(int index) {
-    return {error_number::ControlArrayElementMissing,
+    return {number::ControlArrayElementMissing,
             L"Control array element '" + std::to_wstring(index) + L"' doesn't exist"};
 }
 
 Error invalidPropertyValueError() {
-    return {error_number::InvalidPropertyValue, L"Invalid property value"};
+    return {number::InvalidPropertyValue, L"Invalid property value"};
 }
 
 Error propertyNotSupportedError(std::wstring_view property) {
-    return {error_number::PropertyNotSupported,
+    return {number::PropertyNotSupported,
             L"Object doesn't support this property or method: " + std::wstring(property)};
 }
 
-} // namespace forms
+} // namespace errors

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace forms {
+namespace errors {
 
 class Error {
   public:
@@ -25,8 +25,8 @@ class Error {
     std::wstring context_;
 };
 
-// The toolkit's run-time error numbers.
-namespace error_number {
+// The run-time error numbers that the program raises.
+namespace number {
 inline constexpr std::int32_t InvalidProcedureCall = 5;
 inline constexpr std::int32_t Overflow = 6;
 inline constexpr std::int32_t OutOfMemory = 7;
@@ -38,7 +38,7 @@ inline constexpr std::int32_t InvalidPropertyValue = 380;
 inline constexpr std::int32_t ObjectRequired = 424;
 inline constexpr std::int32_t PropertyNotSupported = 438;
 inline constexpr std::int32_t InvalidPicture = 481;
-} // namespace error_number
+} // namespace number
 
 Error overflowError();
 Error typeMismatchError();
@@ -46,4 +46,4 @@ Error missingElementError(int index);
 Error invalidPropertyValueError();
 Error propertyNotSupportedError(std::wstring_view property);
 
-} // namespace forms
+} // namespace errors

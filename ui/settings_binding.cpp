@@ -1,4 +1,4 @@
-#include "settings/settings_binding.h"
+#include "ui/settings_binding.h"
 
 #include "forms/core/conversions.h"
 #include "settings/mod_ini_edit.h"
@@ -6,7 +6,7 @@
 #include <array>
 #include <vector>
 
-namespace settings {
+namespace settings_binding {
 
 namespace {
 
@@ -36,13 +36,13 @@ std::array<ScrollKey, 3> scrollKeys(const SettingsControls& c) {
 
 std::wstring failureReason(std::int32_t number) {
     switch (number) {
-    case forms::error_number::TypeMismatch:
+    case errors::number::TypeMismatch:
         return L"is missing, empty or not a number";
-    case forms::error_number::Overflow:
+    case errors::number::Overflow:
         return L"is too large a number";
-    case forms::error_number::ControlArrayElementMissing:
+    case errors::number::ControlArrayElementMissing:
         return L"is not one of its choices";
-    case forms::error_number::InvalidPropertyValue:
+    case errors::number::InvalidPropertyValue:
         return L"is outside its range";
     case ModINIedit::kMissingKeyError:
         return L"is missing";
@@ -55,7 +55,7 @@ std::wstring failureReason(std::int32_t number) {
 template <typename Step> void readKey(const std::wstring& section, const std::wstring& key, Step step) {
     try {
         step();
-    } catch (forms::Error& error) {
+    } catch (errors::Error& error) {
         error.setContext(L"[" + section + L"] " + key + L" " + failureReason(error.number()) + L" in " +
                          ModINIedit::INIFileName);
         throw;
@@ -88,7 +88,7 @@ void readINI(const SettingsControls& controls) {
 }
 
 DWORD writeINI(const SettingsControls& controls) {
-    std::vector<ProfileKey> keys;
+    std::vector<settings::ProfileKey> keys;
     for (const OptionKey& option : optionKeys(controls))
         keys.push_back({kSet, option.key, forms::toText(selectedIndex(option.group))});
     for (const ScrollKey& scroll : scrollKeys(controls))
@@ -96,4 +96,4 @@ DWORD writeINI(const SettingsControls& controls) {
     return ModINIedit::writeINIStrings(keys);
 }
 
-} // namespace settings
+} // namespace settings_binding

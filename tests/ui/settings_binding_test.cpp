@@ -4,7 +4,7 @@
 #include "tests/support/test_support.h"
 #include "ui/trovane_config.h"
 
-#include "forms/core/error.h"
+#include "errors/error.h"
 
 #include <gtest/gtest.h>
 
@@ -30,10 +30,10 @@ class SettingsBinding : public testing::Test {
         form.create();
     }
     void store(const std::string& text) { test::writeFile(ModINIedit::INIFileName, text); }
-    std::optional<forms::Error> load() {
+    std::optional<errors::Error> load() {
         try {
             form.readINI();
-        } catch (const forms::Error& error) {
+        } catch (const errors::Error& error) {
             return error;
         }
         return std::nullopt;
