@@ -1,7 +1,9 @@
 // Idle tasks queue: a second task given before the thread is idle runs after the first
 // instead of replacing it; tasks given while a handler runs wait for it, even when its own
-// message loop (a message box's) gives the thread its idle ticks, and none is lost.
+// message loop (a message box's) gives the thread its idle ticks, and none is lost. A timer
+// that the system refuses is a run-time error, not a tick that never comes.
 
+#include "errors/error.h"
 #include "forms/core/events.h"
 #include "tests/support/player.h"
 
@@ -39,6 +41,18 @@ TEST(Events, IdleTasksWaitForTheRunningHandlerAndAreNotLost) {
     });
     ASSERT_TRUE(test::waitUntil([&] { return ran.size() == 2; }, 2000)) << "the tasks were lost";
     EXPECT_EQ(ran, (std::vector<int>{1, 2}));
+}
+
+TEST(Events, ATimerTheSystemRefusesIsARunTimeError) {
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    DestroyWindow(gone);
+    try {
+        forms::startTimer(gone, 1, 100, nullptr);
+        ADD_FAILURE() << "a timer of a destroyed window started";
+    } catch (const errors::Error& error) {
+        EXPECT_NE(error.number(), 0) << "the system's reason";
+        EXPECT_EQ(error.description(), L"Cannot start a timer");
+    }
 }
 
 } // namespace
