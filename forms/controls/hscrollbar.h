@@ -17,7 +17,7 @@ class HScrollBar : public FormControl {
     std::int16_t min() const { return spec().scroll.min; }
     std::int16_t max() const { return spec().scroll.max; }
     std::int16_t value() const { return value_; }
-    // errors::Error 380 outside Min..Max; raises the change event when the value differs.
+    // Error 380 outside Min..Max; raises the change event when the value differs.
     void setValue(std::int16_t value);
 
     // Moves the value by a step, within Min..Max, as the arrows and the track do.

@@ -26,10 +26,6 @@ namespace {
 std::wstring title;
 } // namespace
 
-const std::wstring& applicationTitle() {
-    return title;
-}
-
 void setApplicationTitle(std::wstring newTitle) {
     title = std::move(newTitle);
 }

@@ -9,7 +9,6 @@
 namespace forms {
 
 // The program's title, which the run-time error box shows; the program sets it first thing.
-const std::wstring& applicationTitle();
 void setApplicationTitle(std::wstring title);
 
 // Exit code of a program ended by a run-time error.

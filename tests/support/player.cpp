@@ -2,19 +2,22 @@
 
 #include "tests/support/test_support.h"
 
+#include <initializer_list>
+#include <vector>
+
 namespace test {
 
 namespace {
 
 // Mouse events in one batch, which no other input comes between.
 void sendMouse(std::initializer_list<DWORD> events) {
-    INPUT inputs[2]{};
-    UINT count = 0;
+    std::vector<INPUT> inputs;
     for (const DWORD flags : events) {
-        inputs[count].type = INPUT_MOUSE;
-        inputs[count++].mi.dwFlags = flags;
+        INPUT& input = inputs.emplace_back();
+        input.type = INPUT_MOUSE;
+        input.mi.dwFlags = flags;
     }
-    SendInput(count, inputs, sizeof inputs[0]);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // Holds the thread of another process's window while it lives, so that input sent meanwhile
