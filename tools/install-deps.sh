@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, the demo and the tests need (32-bit Wine
 # among them, for the player's 32-bit build; clang with libFuzzer for the native fuzz
-# build of the settings file's text engine), and the Chinese locales that Wine needs for
-# Chinese file names and texts. Runs as root, or as a user with sudo, on Debian 12 or 13:
-# every package named here has this name in both.
+# build of the settings file's text engine; debootstrap for the test command's Debian 13
+# root), and the Chinese locales that Wine needs for Chinese file names and texts. Runs as
+# root, or as a user with sudo, on Debian 12 or 13: every package named here has this name
+# in both.
 #   tools/install-deps.sh              everything
 #   tools/install-deps.sh --to-run     only what running the built tests needs
 set -euo pipefail
@@ -11,7 +12,7 @@ as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
 to_run=(cmake wine wine64 wine32:i386 xvfb xauth openbox locales fonts-wqy-microhei fonts-droid-fallback
         fonts-dejavu-core python3 osslsigncode openssl unzip imagemagick xdotool)
 to_build=(make g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix clang libclang-rt-dev libstb-dev googletest
-          python3-fonttools)
+          python3-fonttools debootstrap)
 packages=("${to_run[@]}")
 [[ "${1:-}" == --to-run ]] || packages+=("${to_build[@]}")
 missing=()

@@ -27,9 +27,29 @@ player)
   exit 2
   ;;
 esac
+source tools/summary.sh
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+
+# The summary's line for a suite, from CTest's closing lines in its log.
+#   suite_line PRESET SECONDS
+suite_line() {
+  local result="did not finish" counts failures total skipped
+  counts="$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\)$/\1 \2/p' "$log")"
+  if [[ -n "$counts" ]]; then
+    read -r failures total <<<"$counts"
+    skipped="$(grep -c '(Skipped)$' "$log" || true)"
+    result="$((total - failures)) of $total passed"
+    ((skipped == 0)) || result+=" ($skipped skipped)"
+  fi
+  echo "$1, built on $this_debian, under ${wine_version%% *}: $result, in $(duration "$2")"
+}
+
 failed=0
 for preset in "${presets[@]}"; do
   echo "Testing $preset under $wine_version"
-  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset "$preset" "${options[@]}" || failed=1
+  started=$SECONDS
+  xvfb-run -a -s "-screen 0 1280x1024x24" ctest --preset "$preset" "${options[@]}" 2>&1 | tee "$log" || failed=1
+  summarise "$(suite_line "$preset" $((SECONDS - started)))"
 done
 exit "$failed"
