@@ -17,6 +17,7 @@ as_root() { if ((EUID == 0)); then "$@"; else sudo "$@"; fi; }
 enter() {
   local root="$1" user="$2"
   shift 2
+  mount --bind "$root" "$root" # a mount of its own, so that a root inside it can be entered too
   mount -t proc proc "$root/proc"
   mount --rbind /sys "$root/sys"
   mount --rbind /dev "$root/dev"
