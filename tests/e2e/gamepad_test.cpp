@@ -122,6 +122,19 @@ TEST_F(Gamepad, AnswersTheBoxesWithTheirButtonsAndB) {
     EXPECT_TRUE(IsWindowVisible(again.window()));
 }
 
+// A held for a second and a half on the save button opens its box once, and the press that
+// opened it, still held, does not answer it.
+TEST_F(Gamepad, AButtonHeldDownPressesOnce) {
+    start(std::string(kAtRest) + "90 a\n3\n");
+    ASSERT_TRUE(played());
+    HWND confirm = box(kConfirmTitle);
+    ASSERT_TRUE(confirm);
+    EXPECT_FALSE(box(kSaveTitle));
+    test::pressButton(confirm, IDNO);
+    EXPECT_TRUE(test::waitUntil([&] { return !box(kConfirmTitle); }));
+    EXPECT_EQ(test::readFile(iniFile()), test::kWorkedExample);
+}
+
 // The save button's A, Yes, and "Done" answered by someone else (Proton's gamepad layer) on a
 // press that the program reads only once the box has gone: the press was the box's, so it
 // does not press the save button again. The file changed on disk since it was read, so the

@@ -40,6 +40,19 @@ class Player : public testing::Test {
         return shown;
     }
     std::wstring iniFile() const { return game.file(L"qirmod.ini"); }
+    int gameStarts() const {
+        const std::wstring log = game.file(L"qir_trovane.log");
+        return test::fileExists(log) ? test::gameStartsIn(test::readFile(log)) : 0;
+    }
+    // The game's starts once the program has taken all input sent so far (shown by a Tab sent
+    // after it, which moves the focus) and every game that it started has ended.
+    int gameStartsWhenSettled(const test::SettingsWindow& window) {
+        HWND focused = test::focusOf(window.window());
+        test::pressKey(VK_TAB);
+        EXPECT_TRUE(test::waitUntil([&] { return test::focusOf(window.window()) != focused; }));
+        EXPECT_TRUE(test::waitUntil([] { return test::processesNamed(L"qir_trovane.exe") == 0; }, 10000));
+        return gameStarts();
+    }
 
     // Waits for a message box of the program, reads it, and clicks one of its buttons.
     test::MessageBoxSeen answer(const wchar_t* title, int button) {
@@ -170,6 +183,60 @@ TEST_F(Player, SaveAskedTwiceAnsweredNoThenYesTwice) {
                   "[set]\r\nsimple=1\r\nfullscreen=1\r\neffect=1\r\nBattleMode=2\r\n"
                   "[constant]\r\nGame_Speed=100\r\nSOUND_VOLUME=127\r\nMUSIC_VOLUME=0\r\n");
     }
+}
+
+// One press, one action: the second click of a double-click is part of the first, on either
+// button; a click later than the double-click time is a press of its own.
+TEST_F(Player, ADoubleClickPressesAButtonOnce) {
+    const test::SettingsWindow window = start(kAtTheEnds, true);
+    test::doubleClick(window.control(L"Command2"));
+    EXPECT_EQ(gameStartsWhenSettled(window), 1);
+    test::pumpMessages(GetDoubleClickTime() + 100);
+    test::click(window.control(L"Command2"));
+    EXPECT_EQ(gameStartsWhenSettled(window), 2) << "a later click";
+    test::doubleClick(window.control(L"Command1"));
+    answer(kConfirmTitle, IDNO);
+    HWND save = window.control(L"Command1");
+    test::pressKey(VK_TAB);
+    EXPECT_TRUE(becomes([&] { return test::focusOf(window.window()) != save; }, true));
+    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kConfirmTitle)) << "asked again";
+}
+
+// Enter or Space held down presses once, however often the keyboard repeats it: the repeats
+// neither answer the box that the press opened nor press the button again.
+TEST_F(Player, AKeyHeldDownPressesAButtonOnce) {
+    const test::SettingsWindow window = start(kAtTheEnds, true);
+    test::holdKey(window.window(), VK_RETURN, 30);
+    HWND confirm = run->waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
+    ASSERT_TRUE(confirm);
+    test::pressKey(VK_TAB); // after the repeats, to the box's No
+    EXPECT_TRUE(becomes([&] { return test::focusOf(confirm); }, GetDlgItem(confirm, IDNO)));
+    EXPECT_TRUE(IsWindow(confirm)) << "the repeats answered it";
+    EXPECT_FALSE(test::findWindow(run->processId(), test::kMessageBoxClass, kSaveTitle));
+    answer(kConfirmTitle, IDNO);
+    EXPECT_EQ(test::readFile(iniFile()), kAtTheEnds);
+    test::pressKey(VK_TAB, true);
+    ASSERT_TRUE(becomes([&] { return test::focusOf(window.window()); }, window.control(L"Command2")));
+    test::holdKey(window.window(), VK_RETURN, 30);
+    EXPECT_EQ(gameStartsWhenSettled(window), 1);
+    test::pressKey(VK_TAB, true);
+    ASSERT_TRUE(becomes([&] { return test::focusOf(window.window()); }, window.control(L"Command2")));
+    test::holdKey(window.window(), VK_SPACE, 30);
+    EXPECT_EQ(gameStartsWhenSettled(window), 2);
+}
+
+// The scroll bars keep their standard behaviour: each click of a double-click on an arrow
+// steps, and a held arrow key keeps stepping.
+TEST_F(Player, ScrollBarsStepOnEveryClickAndEveryRepeat) {
+    const test::SettingsWindow window = start();
+    HWND music = window.control(L"HScroll1");
+    for (int tab = 0; tab < 3; ++tab)
+        test::pressKey(VK_TAB); // to HScroll1
+    ASSERT_TRUE(becomes([&] { return test::focusOf(window.window()); }, music));
+    test::holdKey(window.window(), VK_RIGHT, 9);
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"10")));
+    test::doubleClickAt(music, partsOf(music)[kRightArrow]);
+    EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"12")));
 }
 
 // The boxes belong to the settings window even when a press arrives while the window is

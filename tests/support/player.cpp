@@ -62,6 +62,12 @@ void mouseAt(HWND window, POINT at, DWORD buttonEvent) {
     pumpMessages(60);
 }
 
+POINT middleOf(HWND control) {
+    RECT client;
+    GetClientRect(control, &client);
+    return {client.right / 2, client.bottom / 2};
+}
+
 } // namespace
 
 void bringToFront(HWND window) {
@@ -93,9 +99,20 @@ void clickAt(HWND window, POINT at) {
 }
 
 void click(HWND control) {
-    RECT client;
-    GetClientRect(control, &client);
-    clickAt(control, {client.right / 2, client.bottom / 2});
+    clickAt(control, middleOf(control));
+}
+
+void doubleClickAt(HWND window, POINT at) {
+    moveCursor(window, at);
+    {
+        const HeldThread held(window);
+        sendMouse({MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+    }
+    pumpMessages(60);
+}
+
+void doubleClick(HWND control) {
+    doubleClickAt(control, middleOf(control));
 }
 
 std::wstring padScriptForThisProcess(const std::wstring& folder, std::string_view script) {
@@ -122,6 +139,20 @@ void pressKey(WORD key, bool shift) {
     if (shift)
         add(VK_SHIFT, KEYEVENTF_KEYUP);
     SendInput(count, inputs, sizeof(INPUT));
+    pumpMessages(100);
+}
+
+void holdKey(HWND window, WORD key, int repeats) {
+    std::vector<INPUT> inputs(static_cast<std::size_t>(repeats) + 2);
+    for (INPUT& input : inputs) {
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+    }
+    inputs.back().ki.dwFlags = KEYEVENTF_KEYUP;
+    {
+        const HeldThread held(window);
+        SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    }
     pumpMessages(100);
 }
 

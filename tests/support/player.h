@@ -20,8 +20,14 @@ void mouseUp(HWND window, POINT at);
 void clickAt(HWND window, POINT at);
 // A click in the middle of a control.
 void click(HWND control);
+// Two clicks at a point, well within the double-click time.
+void doubleClickAt(HWND window, POINT at);
+void doubleClick(HWND control);
 
 void pressKey(WORD key, bool shift = false);
+// A key held down while the keyboard repeats it as often as given, then released; the window's
+// thread has it all queued before it reads the first press.
+void holdKey(HWND window, WORD key, int repeats);
 
 // Gives the prefix's stand-in pad a script for this process to read (it reads it once, so a
 // test that uses this runs alone in its process), as a file in the folder; returns the

@@ -82,6 +82,19 @@ std::wstring installProgram(const std::wstring& folder, bool withGame) {
     return program;
 }
 
+int processesNamed(std::wstring_view exe) {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot list the processes");
+    PROCESSENTRY32W process{};
+    process.dwSize = sizeof process;
+    int count = 0;
+    for (BOOL more = Process32FirstW(snapshot, &process); more; more = Process32NextW(snapshot, &process))
+        count += equalIgnoringCase(process.szExeFile, exe) ? 1 : 0;
+    CloseHandle(snapshot);
+    return count;
+}
+
 int gameStartsIn(std::string_view log) {
     int starts = 0;
     for (auto at = log.find("---"); at != std::string_view::npos; at = log.find("---", at + 1))

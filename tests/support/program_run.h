@@ -35,5 +35,7 @@ class ProgramRun {
 std::wstring installProgram(const std::wstring& folder, bool withGame = false);
 // How many times the stand-in game has started, by the records in the text of its log.
 int gameStartsIn(std::string_view log);
+// How many processes of that file name run now.
+int processesNamed(std::wstring_view exe);
 
 } // namespace test
