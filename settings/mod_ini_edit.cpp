@@ -34,8 +34,8 @@ DWORD writeINIString(const std::wstring& section, const std::wstring& key, const
     return writeINIStrings({&one, 1});
 }
 
-DWORD writeINIStrings(std::span<const settings::ProfileKey> keys) {
-    return settings::saveProfileKeys(INIFileName, keys);
+DWORD writeINIStrings(std::span<const settings::ProfileKey> keys, settings::Pause pause) {
+    return settings::saveProfileKeys(INIFileName, keys, pause);
 }
 
 } // namespace ModINIedit

@@ -31,7 +31,7 @@ std::wstring readINIString(const std::wstring& section, const std::wstring& key)
 DWORD writeINIString(const std::wstring& section, const std::wstring& key, const std::wstring& value);
 
 // Sets the keys, in order, in one save of the file: all of them, or none and the
-// system's error code.
-DWORD writeINIStrings(std::span<const settings::ProfileKey> keys);
+// system's error code. While another program holds the file for a moment, it pauses.
+DWORD writeINIStrings(std::span<const settings::ProfileKey> keys, settings::Pause pause = settings::sleepFor);
 
 } // namespace ModINIedit

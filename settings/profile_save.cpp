@@ -2,6 +2,7 @@
 
 #include "settings/ini_text.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <optional>
@@ -104,21 +105,26 @@ bool refused(DWORD error) {
     return error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
 }
 
-} // namespace
-
-// A rename over the old file: one step on NTFS and on the file systems Wine runs on, so
-// the file is always whole. (Wine's ReplaceFile is not one step: it leaves a moment
-// without the file.) The new file first takes the old one's attributes.
-DWORD replaceFile(const std::wstring& file, const std::wstring& replacement) {
-    if (const DWORD attributes = GetFileAttributesW(file.c_str()); attributes != INVALID_FILE_ATTRIBUTES)
-        SetFileAttributesW(replacement.c_str(), attributes);
-    if (MoveFileExW(replacement.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return ERROR_SUCCESS;
-    return GetLastError();
+// Whether another program has the file open in a way that keeps it from being replaced.
+bool openElsewhere(const std::wstring& path) {
+    const FileHandle probe =
+        openFile(path, DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    return !probe && GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
-DWORD saveProfileKeys(const std::wstring& file, std::span<const ProfileKey> keys, ReplaceStep replace) {
-    const std::wstring replacement = file + L".saving";
+// A failure that lasts only while another program has the file, or the new file, open.
+bool busy(DWORD error, const std::wstring& file, const std::wstring& replacement) {
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
+        return true;
+    return error == ERROR_ACCESS_DENIED && (openElsewhere(file) || openElsewhere(replacement));
+}
+
+// The waits between tries: each twice the last, at most half a second, two seconds in all.
+constexpr DWORD kFirstWait = 50, kLongestWait = 500, kAllWaits = 2000;
+
+// One try of the save: the new content beside the file, checked, then in its place.
+DWORD trySave(const std::wstring& file, const std::wstring& replacement, std::span<const ProfileKey> keys,
+              ReplaceStep replace) {
     removeFile(replacement); // left behind by a save that was interrupted
     std::string bytes;
     DWORD error = readWholeFile(file, bytes);
@@ -134,7 +140,38 @@ DWORD saveProfileKeys(const std::wstring& file, std::span<const ProfileKey> keys
         error = replace(file, replacement);
     if (error != ERROR_SUCCESS)
         removeFile(replacement);
-    return refused(error) ? writeThroughProfile(file, keys) : error;
+    return error;
+}
+
+} // namespace
+
+void sleepFor(DWORD milliseconds) {
+    Sleep(milliseconds);
+}
+
+// A rename over the old file: one step on NTFS and on the file systems Wine runs on, so
+// the file is always whole. (Wine's ReplaceFile is not one step: it leaves a moment
+// without the file.) The new file first takes the old one's attributes.
+DWORD replaceFile(const std::wstring& file, const std::wstring& replacement) {
+    if (const DWORD attributes = GetFileAttributesW(file.c_str()); attributes != INVALID_FILE_ATTRIBUTES)
+        SetFileAttributesW(replacement.c_str(), attributes);
+    if (MoveFileExW(replacement.c_str(), file.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return ERROR_SUCCESS;
+    return GetLastError();
+}
+
+DWORD saveProfileKeys(const std::wstring& file, std::span<const ProfileKey> keys, Pause pause,
+                      ReplaceStep replace) {
+    const std::wstring replacement = file + L".saving";
+    DWORD error = trySave(file, replacement, keys, replace);
+    bool waitingForAnother = busy(error, file, replacement);
+    for (DWORD wait = kFirstWait, waited = 0; waitingForAnother && waited < kAllWaits;
+         waited += wait, wait = std::min({wait * 2, kLongestWait, kAllWaits - waited})) {
+        pause(wait);
+        error = trySave(file, replacement, keys, replace);
+        waitingForAnother = busy(error, file, replacement);
+    }
+    return refused(error) && !waitingForAnother ? writeThroughProfile(file, keys) : error;
 }
 
 } // namespace settings

@@ -1,6 +1,7 @@
 #include "ui/settings_binding.h"
 
 #include "forms/core/conversions.h"
+#include "forms/input/message_loop.h"
 #include "settings/mod_ini_edit.h"
 
 #include <array>
@@ -93,7 +94,7 @@ DWORD writeINI(const SettingsControls& controls) {
         keys.push_back({kSet, option.key, forms::toText(selectedIndex(option.group))});
     for (const ScrollKey& scroll : scrollKeys(controls))
         keys.push_back({kConstant, scroll.key, forms::toText(scroll.bar.value())});
-    return ModINIedit::writeINIStrings(keys);
+    return ModINIedit::writeINIStrings(keys, forms::waitKeepingWindowsPainted);
 }
 
 } // namespace settings_binding

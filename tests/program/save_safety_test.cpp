@@ -1,5 +1,6 @@
-// The real program saving where saving goes wrong: on a full disk, and killed at random
-// moments during saves. The settings file is never cut, mixed or lost.
+// The real program saving where saving goes wrong: on a full disk, with the file held open
+// by another program, and killed at random moments during saves. The settings file is never
+// cut, mixed or lost.
 
 #include "forms/core/application.h"
 #include "forms/core/form.h"
@@ -96,6 +97,77 @@ INSTANTIATE_TEST_SUITE_P(Buttons, FullDisk,
                          testing::Values(FullDiskCase{"SaveOf4096Bytes", true, 4096},
                                          FullDiskCase{"RunOf4096Bytes", false, 4096},
                                          FullDiskCase{"SaveOfTheBareKeys", true, 0}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+struct BusyFileCase {
+    const char* name;
+    DWORD share; // what the other program lets others do with the file meanwhile
+    DWORD hold;  // milliseconds from the answer Yes
+};
+
+// Another program (this test) holds the file open from before Yes is answered: with read
+// sharing, the save can read it but not replace it; with none, not even read it. On
+// Windows a scanner does so for a moment right after a write; Wine has none.
+class BusyFile : public testing::TestWithParam<BusyFileCase> {
+  protected:
+    // Changes the options, answers Yes to the save with the file held, and lets it go after
+    // the hold; returns the box that the save showed then.
+    test::MessageBoxSeen saveWhileHeld(const test::ProgramRun& run, const test::SettingsWindow& window) {
+        changeEveryOption(window);
+        window.click(L"Command1");
+        HWND confirm = run.waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
+        EXPECT_TRUE(confirm);
+        HANDLE held =
+            CreateFileW(ini.c_str(), GENERIC_READ, GetParam().share, nullptr, OPEN_EXISTING, 0, nullptr);
+        EXPECT_NE(held, INVALID_HANDLE_VALUE);
+        test::pressButton(confirm, IDYES);
+        Sleep(GetParam().hold);
+        CloseHandle(held);
+        HWND box = run.waitForWindow(test::kMessageBoxClass, kSaveTitle, 10000);
+        EXPECT_TRUE(box);
+        const test::MessageBoxSeen seen = test::readMessageBox(box);
+        test::pressButton(box, IDOK);
+        return seen;
+    }
+
+    test::TempFolder game{L"busy"};
+    const std::wstring ini = game.file(L"qirmod.ini");
+    const std::string before = test::settingsFileOfSize(4096);
+    const std::string after = before.substr(0, before.size() - std::strlen(test::kWorkedExample)) + kChanged;
+};
+
+// Half a second: the save waits it out, and keeps every other line. Ten seconds: the save
+// gives up loudly after its two seconds of waits, with the file as it was; the next save
+// after the hold succeeds.
+TEST_P(BusyFile, ASaveWaitsOutABriefHoldAndReportsALongOne) {
+    test::writeFile(ini, before);
+    test::ProgramRun run(test::installProgram(game.path()), L"", game.path());
+    const test::SettingsWindow window(run.waitForWindow(forms::kFormClass, kProgramTitle, 15000));
+    ASSERT_TRUE(window.window());
+    const test::MessageBoxSeen seen = saveWhileHeld(run, window);
+    if (GetParam().hold < 2000) {
+        EXPECT_EQ(seen.text, L"Done");
+        EXPECT_EQ(test::readFile(ini), after);
+        return;
+    }
+    EXPECT_EQ(seen.text.rfind(L"Could not save the settings to " + ini + L": ", 0), 0u) << seen.text;
+    EXPECT_EQ(test::readFile(ini), before);
+    EXPECT_FALSE(test::fileExists(ini + L".saving"));
+    window.click(L"Command1");
+    HWND confirm = run.waitForWindow(test::kMessageBoxClass, kConfirmTitle, 10000);
+    ASSERT_TRUE(confirm);
+    test::pressButton(confirm, IDYES);
+    HWND done = run.waitForWindow(test::kMessageBoxClass, kSaveTitle, 10000);
+    ASSERT_TRUE(done);
+    EXPECT_EQ(test::readMessageBox(done).text, L"Done");
+    EXPECT_EQ(test::readFile(ini), after);
+}
+
+INSTANTIATE_TEST_SUITE_P(Holds, BusyFile,
+                         testing::Values(BusyFileCase{"ReadSharingForHalfASecond", FILE_SHARE_READ, 500},
+                                         BusyFileCase{"NoSharingForHalfASecond", 0, 500},
+                                         BusyFileCase{"ReadSharingForTenSeconds", FILE_SHARE_READ, 10000},
+                                         BusyFileCase{"NoSharingForTenSeconds", 0, 10000}),
                          [](const auto& row) { return std::string(row.param.name); });
 
 // Saves with the save button, answering its boxes, until the moment comes.

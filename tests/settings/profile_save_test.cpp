@@ -122,16 +122,59 @@ class ProfileSaveFailure : public testing::Test {
 
 TEST_F(ProfileSaveFailure, AReplacementRefusedWithAccessDeniedFallsBackToTheProfileFunctions) {
     const auto refuse = [](const std::wstring&, const std::wstring&) -> DWORD { return ERROR_ACCESS_DENIED; };
-    EXPECT_EQ(settings::saveProfileKeys(file, keys, refuse), DWORD(ERROR_SUCCESS));
+    EXPECT_EQ(settings::saveProfileKeys(file, keys, settings::sleepFor, refuse), DWORD(ERROR_SUCCESS));
     EXPECT_EQ(test::readFile(file), "[set]\r\nsimple=1\r\n[constant]\r\nGame_Speed=9\r\n");
     EXPECT_FALSE(test::fileExists(file + L".saving"));
 }
 
 TEST_F(ProfileSaveFailure, AnyOtherFailedReplacementLeavesTheFileAsItWas) {
     const auto fail = [](const std::wstring&, const std::wstring&) -> DWORD { return ERROR_WRITE_PROTECT; };
-    EXPECT_EQ(settings::saveProfileKeys(file, keys, fail), DWORD(ERROR_WRITE_PROTECT));
+    EXPECT_EQ(settings::saveProfileKeys(file, keys, settings::sleepFor, fail), DWORD(ERROR_WRITE_PROTECT));
     EXPECT_EQ(test::readFile(file), kBefore);
     EXPECT_FALSE(test::fileExists(file + L".saving"));
+}
+
+// The waits that a save made, in milliseconds, in place of sleeping them; and a replacement
+// that another program keeps from happening for so many tries.
+std::vector<DWORD> waits;
+int busyTries = 0;
+void recordWait(DWORD milliseconds) {
+    waits.push_back(milliseconds);
+}
+DWORD replaceWhenFree(const std::wstring& file, const std::wstring& replacement) {
+    return busyTries-- > 0 ? DWORD(ERROR_SHARING_VIOLATION) : settings::replaceFile(file, replacement);
+}
+
+// A file that another program holds for a moment: the save tries again after waits that
+// grow, two seconds of them in all, and then either succeeds or fails with the reason.
+TEST_F(ProfileSaveFailure, AHeldFileIsTriedAgainAfterWaitsThatGrow) {
+    waits.clear();
+    busyTries = 3;
+    EXPECT_EQ(settings::saveProfileKeys(file, keys, recordWait, replaceWhenFree), DWORD(ERROR_SUCCESS));
+    EXPECT_EQ(waits, (std::vector<DWORD>{50, 100, 200}));
+    EXPECT_EQ(test::readFile(file), "[set]\r\nsimple=1\r\n[constant]\r\nGame_Speed=9\r\n");
+
+    waits.clear();
+    busyTries = 1000;
+    EXPECT_EQ(settings::saveProfileKeys(file, keys, recordWait, replaceWhenFree),
+              DWORD(ERROR_SHARING_VIOLATION));
+    EXPECT_EQ(waits, (std::vector<DWORD>{50, 100, 200, 400, 500, 500, 250}));
+    EXPECT_FALSE(test::fileExists(file + L".saving"));
+}
+
+// Access denied while another program has the file open means busy, as Windows says when a
+// file that is open elsewhere cannot be replaced: the save waits, and never rewrites the file
+// in place through the profile functions, which would succeed here.
+TEST_F(ProfileSaveFailure, AccessDeniedWhileTheFileIsOpenElsewhereIsBusyNotRefused) {
+    const auto deny = [](const std::wstring&, const std::wstring&) -> DWORD { return ERROR_ACCESS_DENIED; };
+    HANDLE held = CreateFileW(file.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    waits.clear();
+    EXPECT_EQ(settings::saveProfileKeys(file, keys, recordWait, deny), DWORD(ERROR_ACCESS_DENIED));
+    CloseHandle(held);
+    EXPECT_EQ(waits.size(), 7u);
+    EXPECT_EQ(test::readFile(file), kBefore);
 }
 
 TEST_F(ProfileSaveFailure, ASaveRemovesWhatAnInterruptedSaveLeftAndKeepsTheAttributes) {
