@@ -4,9 +4,42 @@
 
 #include <windows.h>
 
+#include <vector>
+
 namespace forms {
 
 namespace {
+
+constexpr int kTextControlId = 0xFFFF; // a message box's static text, on Windows and Wine alike
+
+struct BoxWords {
+    std::wstring text;
+    std::wstring title;
+};
+// The boxes that msgBox shows now, the innermost last.
+std::vector<BoxWords> shownBoxes;
+
+class ShowingBox {
+  public:
+    explicit ShowingBox(BoxWords words) { shownBoxes.push_back(std::move(words)); }
+    ~ShowingBox() { shownBoxes.pop_back(); }
+    ShowingBox(const ShowingBox&) = delete;
+    ShowingBox& operator=(const ShowingBox&) = delete;
+};
+
+std::wstring windowText(HWND window) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+bool isShownBox(HWND window) {
+    if (!IsWindowVisible(window) || !hasWindowClass(window, L"#32770") || shownBoxes.empty())
+        return false;
+    const HWND text = GetDlgItem(window, kTextControlId);
+    return text && windowText(window) == shownBoxes.back().title &&
+           windowText(text) == shownBoxes.back().text;
+}
 
 using WindowTest = bool (*)(HWND window);
 
@@ -44,6 +77,7 @@ HWND boxOwner() {
 
 MsgBoxResult msgBox(const std::wstring& text, const std::wstring& title, MsgBoxButtons buttons) {
     const UINT type = buttons == MsgBoxButtons::YesNo ? MB_YESNO | MB_DEFBUTTON1 : MB_OK;
+    const ShowingBox showing({text, title});
     switch (MessageBoxW(boxOwner(), text.c_str(), title.c_str(), type)) {
     case IDYES:
         return MsgBoxResult::Yes;
@@ -55,8 +89,7 @@ MsgBoxResult msgBox(const std::wstring& text, const std::wstring& title, MsgBoxB
 }
 
 HWND shownMessageBox() {
-    return firstThreadWindow(
-        [](HWND window) { return IsWindowVisible(window) && hasWindowClass(window, L"#32770"); });
+    return firstThreadWindow(isShownBox);
 }
 
 } // namespace forms
