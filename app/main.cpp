@@ -6,6 +6,7 @@
 #include "forms/core/events.h"
 #include "forms/core/form.h"
 #include "forms/input/message_loop.h"
+#include "forms/platform/system_dll.h"
 #include "ui/game_launch.h"
 #include "ui/program_title.h"
 #include "ui/trovane_config.h"
@@ -13,20 +14,8 @@
 
 #include <windows.h>
 
-namespace {
-
-// Only the system folder may supply DLLs, so a DLL dropped into the game folder is never loaded.
-void restrictDllSearchToSystem() {
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    FARPROC proc = GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "SetDefaultDllDirectories");
-    if (proc)
-        reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(proc))(LOAD_LIBRARY_SEARCH_SYSTEM32);
-}
-
-} // namespace
-
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    restrictDllSearchToSystem();
+    forms::restrictDllSearchToSystem();
     forms::setApplicationTitle(kProgramTitle);
     if (asksToPlay(GetCommandLineW())) {
         forms::runEvent(launchGame);
