@@ -25,7 +25,7 @@ const forms::FormSpec form{.caption = kProgramTitle,
                            .icon = IDI_TROVANE_CONFIG,
                            .startButton = L"Command2"};
 
-// Rows later in the table lie in front: Frame6 before Frame5, Option4(2) before Option4(1).
+// Where rows overlap, the later lies in front: Frame6 before Frame5, Option4(2) before Option4(1).
 // clang-format off
 const std::array<forms::ControlSpec, 30> controls{{
     {.kind = Frame,   .name = L"Frame5",                             .rect = {120, 120, 5175, 5175},                          .tabIndex = 1},

@@ -23,18 +23,31 @@ struct AccessibilityFunctions {
     decltype(&CreateStdAccessibleObject) createStandard = nullptr;
     decltype(&LresultFromObject) resultFromObject = nullptr;
     decltype(&SysAllocStringLen) allocateString = nullptr;
+    decltype(&AccessibleObjectFromWindow) objectFromWindow = nullptr;
 };
 
 const AccessibilityFunctions& accessibilityFunctions() {
     static const AccessibilityFunctions loaded{
         systemFunction<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject"),
         systemFunction<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject"),
-        systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen")};
+        systemFunction<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen"),
+        systemFunction<decltype(&AccessibleObjectFromWindow)>(L"oleacc.dll", "AccessibleObjectFromWindow")};
     return loaded;
 }
 
 // What assistive software is told when it would start a handler inside another's wait.
 const HRESULT kRefusedWhileHandlerRuns = HRESULT_FROM_WIN32(ERROR_BUSY);
+
+// The control's child window of that child id, counted from 1 in z-order, as the standard
+// object counts its children; nullptr for any other id.
+HWND childWindow(HWND control, const VARIANT& child) {
+    if (child.vt != VT_I4 || child.lVal <= 0)
+        return nullptr;
+    HWND window = GetWindow(control, GW_CHILD);
+    for (LONG id = 1; window && id < child.lVal; ++id)
+        window = GetWindow(window, GW_HWNDNEXT);
+    return window;
+}
 
 bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -179,8 +192,14 @@ class AccessibleControl final : public IAccessible {
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
         return standard_->get_accChildCount(count);
     }
+    // A frame's controls, as the objects of their windows: this object has no enumerator of
+    // children, and Wine's standard object gives none by id.
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** found) override {
-        return standard_->get_accChild(child, found);
+        HWND window = childWindow(window_, child);
+        if (!window || !accessibilityFunctions().objectFromWindow)
+            return standard_->get_accChild(child, found);
+        return accessibilityFunctions().objectFromWindow(window, static_cast<DWORD>(OBJID_WINDOW),
+                                                         __uuidof(IDispatch), reinterpret_cast<void**>(found));
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return standard_->get_accHelp(child, help);

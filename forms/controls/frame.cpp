@@ -1,7 +1,12 @@
 #include "forms/controls/frame.h"
 
+#include "forms/accessibility/accessible.h"
+#include "forms/controls/label.h"
+#include "forms/controls/option_button.h"
 #include "forms/core/form.h"
 #include "forms/platform/window_class.h"
+
+#include <oleacc.h>
 
 namespace forms {
 
@@ -57,6 +62,19 @@ LRESULT CALLBACK frameProc(HWND frame, UINT message, WPARAM wParam, LPARAM lPara
 }
 
 } // namespace
+
+AccessibleFacts Frame::accessibleFacts() const {
+    bool holdsOptions = false;
+    for (int index = 0; index < form().count(); ++index)
+        if (const auto* option = dynamic_cast<const OptionButton*>(&form().controls(index)))
+            holdsOptions = holdsOptions || option->spec().container == name();
+    return {.role = ROLE_SYSTEM_GROUPING, .name = holdsOptions ? labelCaptionIn(form(), name()) : L""};
+}
+
+void Frame::initialise() {
+    CaptionedControl::initialise();
+    answerAssistiveSoftware(hwnd());
+}
 
 const wchar_t* Frame::windowClass() const {
     registerWindowClass(kFrameClass, frameProc, faceBrush());

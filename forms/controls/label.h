@@ -18,4 +18,8 @@ class Label : public CaptionedControl {
     void initialise() override;
 };
 
+// The caption of the first label inside a container: the label that asks an option group's
+// question; empty where there is none.
+std::wstring labelCaptionIn(const Form& form, std::wstring_view container);
+
 } // namespace forms

@@ -8,19 +8,6 @@
 
 namespace forms {
 
-namespace {
-
-// The caption of the label inside a container: the group's label.
-std::wstring labelCaptionIn(const Form& form, std::wstring_view container) {
-    for (int index = 0; index < form.count(); ++index)
-        if (const auto* label = dynamic_cast<const Label*>(&form.controls(index));
-            label && label->spec().container == container)
-            return label->caption();
-    return {};
-}
-
-} // namespace
-
 void OptionButton::setValue(bool selected) {
     if (selected) {
         for (int index = 0; index < form().count(); ++index)

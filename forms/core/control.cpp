@@ -5,6 +5,8 @@
 #include "forms/platform/dpi.h"
 #include "forms/platform/window_class.h"
 
+#include <utility>
+
 namespace forms {
 
 std::wstring Control::getProperty(std::wstring_view property) const {
@@ -33,9 +35,33 @@ void FormControl::relayout(UINT dpi, HFONT font) {
     if (!hwnd_)
         return;
     const Twips& r = spec_.rect;
-    SetWindowPos(hwnd_, HWND_TOP, twipsToPixels(r.left, dpi), twipsToPixels(r.top, dpi),
-                 twipsToPixels(r.width, dpi), twipsToPixels(r.height, dpi), SWP_NOACTIVATE);
+    SetWindowPos(hwnd_, nullptr, twipsToPixels(r.left, dpi), twipsToPixels(r.top, dpi),
+                 twipsToPixels(r.width, dpi), twipsToPixels(r.height, dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    shapeWindow(dpi);
+}
+
+void FormControl::leaveOverlaps(std::vector<Twips> others, UINT dpi) {
+    overlapsLeft_ = std::move(others);
+    shapeWindow(dpi);
+}
+
+// The window's region: all of it but what it leaves to others, placed as their windows are.
+void FormControl::shapeWindow(UINT dpi) const {
+    if (!hwnd_ || overlapsLeft_.empty())
+        return;
+    const Twips& r = spec_.rect;
+    const int left = twipsToPixels(r.left, dpi), top = twipsToPixels(r.top, dpi);
+    HRGN region = CreateRectRgn(0, 0, twipsToPixels(r.width, dpi), twipsToPixels(r.height, dpi));
+    for (const Twips& other : overlapsLeft_) {
+        const int otherLeft = twipsToPixels(other.left, dpi) - left,
+                  otherTop = twipsToPixels(other.top, dpi) - top;
+        HRGN cut = CreateRectRgn(otherLeft, otherTop, otherLeft + twipsToPixels(other.width, dpi),
+                                 otherTop + twipsToPixels(other.height, dpi));
+        CombineRgn(region, region, cut, RGN_DIFF);
+        DeleteObject(cut);
+    }
+    SetWindowRgn(hwnd_, region, TRUE); // the window owns the region from here on
 }
 
 void FormControl::destroyed() {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace forms {
 
@@ -46,6 +47,9 @@ class FormControl : public Control, public WindowObject {
     virtual void create(HWND parent, int id, UINT dpi, HFONT font, ToolTips& toolTips);
     // Places the control for a new DPI and gives it the form's font.
     virtual void relayout(UINT dpi, HFONT font);
+    // Leaves the screen where it overlaps these rectangles of its container (in twips) to the
+    // controls there, for clicks and painting (forms/core/reading_order.h).
+    void leaveOverlaps(std::vector<Twips> others, UINT dpi);
     // The window is going (destroyed with its form).
     void destroyed();
 
@@ -75,9 +79,12 @@ class FormControl : public Control, public WindowObject {
     ToolTips* toolTips() const { return toolTips_; }
 
   private:
+    void shapeWindow(UINT dpi) const;
+
     Form& form_;
     const ControlSpec& spec_;
     HWND hwnd_ = nullptr;
+    std::vector<Twips> overlapsLeft_;
     ToolTips* toolTips_ = nullptr;
 };
 

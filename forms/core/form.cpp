@@ -1,11 +1,14 @@
 #include "forms/core/form.h"
 
 #include "forms/core/events.h"
+#include "forms/core/reading_order.h"
 #include "forms/platform/dpi.h"
 #include "forms/platform/fonts.h"
 #include "forms/platform/window_class.h"
 
+#include <map>
 #include <utility>
+#include <vector>
 
 namespace forms {
 
@@ -183,6 +186,22 @@ void Form::createControls() {
         const std::wstring_view container = control->spec().container;
         HWND parent = container.empty() ? hwnd_ : findControl(container, kNotAnArray)->hwnd();
         control->create(parent, ++id, dpi_, font_, *toolTips_);
+    }
+    stackControlsInReadingOrder();
+}
+
+void Form::stackControlsInReadingOrder() {
+    std::map<std::wstring_view, std::vector<const ControlSpec*>> containers;
+    for (const auto& control : controls_)
+        containers[control->spec().container].push_back(&control->spec());
+    for (const auto& [container, rows] : containers) {
+        HWND above = HWND_TOP;
+        for (const ControlSpec* row : readingOrder(rows)) {
+            FormControl& control = *findControl(row->name, row->index);
+            SetWindowPos(control.hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            control.leaveOverlaps(overlapsLeftTo(*row, rows), dpi_);
+            above = control.hwnd();
+        }
     }
 }
 

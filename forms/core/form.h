@@ -85,6 +85,7 @@ class Form : public ControlCollection, public WindowObject {
     SIZE outerSize(UINT dpi) const;
     void createWindow();
     void createControls();
+    void stackControlsInReadingOrder();
     void setIcon();
     void destroyIcons();
     void applyDpi(UINT dpi);

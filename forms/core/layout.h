@@ -1,8 +1,8 @@
 #pragma once
 // Windows are described as data: a form row and one row per control, as in the layout
-// tables. Positions and sizes are twips, relative to the control's container. Rows
-// later in a table lie in front of earlier rows; a container's row comes before its
-// controls' rows.
+// tables. Positions and sizes are twips, relative to the control's container. Where two
+// rows overlap, the later one lies in front (otherwise controls stack in reading order,
+// forms/core/reading_order.h); a container's row comes before its controls' rows.
 
 #include <cstdint>
 #include <memory>

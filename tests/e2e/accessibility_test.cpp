@@ -21,7 +21,9 @@
 
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -189,6 +191,87 @@ TEST_F(Accessibility, EveryReachableControlTellsItsRoleNameStateAndValue) {
     settings.click(L"Option3", 1);
     EXPECT_TRUE(Accessible(settings.control(L"Option3", 1)).state() & STATE_SYSTEM_CHECKED);
     EXPECT_FALSE(Accessible(settings.control(L"Option3", 0)).state() & STATE_SYSTEM_CHECKED);
+}
+
+// A container's children as a screen reader lists them: the accessible children of its client
+// area, each known by its window (nullptr for one that is no window).
+std::vector<HWND> accessibleChildren(HWND container) {
+    IAccessible* client = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(container, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&client))))
+        return {};
+    LONG count = 0;
+    client->get_accChildCount(&count);
+    std::vector<VARIANT> children(static_cast<std::size_t>(count));
+    LONG obtained = 0;
+    AccessibleChildren(client, 0, count, children.data(), &obtained);
+    std::vector<HWND> windows;
+    for (VARIANT& child : std::span(children).first(static_cast<std::size_t>(obtained))) {
+        IAccessible* object = nullptr;
+        HWND window = nullptr;
+        if (child.vt == VT_DISPATCH && child.pdispVal &&
+            SUCCEEDED(
+                child.pdispVal->QueryInterface(__uuidof(IAccessible), reinterpret_cast<void**>(&object)))) {
+            WindowFromAccessibleObject(object, &window);
+            object->Release();
+        }
+        windows.push_back(window);
+        VariantClear(&child);
+    }
+    client->Release();
+    return windows;
+}
+
+// Within each container a screen reader meets the controls row by row, left to right: a
+// question, then its answers; in the volume frame the name, the bar and the number. At the
+// top level the frames come first (Frame6, in front of Frame5, before it), then the run
+// button before the save button. The covered Option4(1) stays behind Option4(2). Each frame
+// is a group, named by its question where it holds one.
+TEST_F(Accessibility, AScreenReaderMeetsTheControlsInReadingOrderAndTheFramesAsGroups) {
+    HWND window = startOnTheWorkedExample();
+    ASSERT_TRUE(window);
+    const test::SettingsWindow settings(window);
+    struct Named {
+        const wchar_t* name;
+        int index = forms::kNotAnArray;
+    };
+    struct Container {
+        const wchar_t* name; // nullptr for the window itself
+        const wchar_t* question;
+        std::vector<Named> children;
+    };
+    const Container containers[] = {
+        {nullptr, nullptr, {{L"Frame6"}, {L"Frame5"}, {L"Command2"}, {L"Command1"}}},
+        {L"Frame5", nullptr, {{L"Frame1"}, {L"Frame2"}, {L"Frame3"}, {L"Frame4"}}},
+        {L"Frame1", L"Label3", {{L"Label3"}, {L"Option1", 0}, {L"Option1", 1}}},
+        {L"Frame2", L"Label4", {{L"Label4"}, {L"Option3", 0}, {L"Option3", 1}}},
+        {L"Frame3", L"Label5", {{L"Label5"}, {L"Option2", 0}, {L"Option2", 1}}},
+        {L"Frame4",
+         nullptr,
+         {{L"Label2"},
+          {L"HScroll1"},
+          {L"Label7"},
+          {L"Label1"},
+          {L"HScroll2"},
+          {L"Label8"},
+          {L"Label6"},
+          {L"HScroll3"},
+          {L"Label9"}}},
+        {L"Frame6", L"Label10", {{L"Label10"}, {L"Option4", 0}, {L"Option4", 2}, {L"Option4", 1}}},
+    };
+    for (const Container& container : containers) {
+        HWND shown = container.name ? settings.control(container.name) : window;
+        std::vector<HWND> expected;
+        for (const Named& child : container.children)
+            expected.push_back(settings.control(child.name, child.index));
+        EXPECT_EQ(accessibleChildren(shown), expected) << (container.name ? container.name : L"the window");
+        if (!container.name)
+            continue;
+        const Accessible frame(shown);
+        EXPECT_EQ(frame.role(), ROLE_SYSTEM_GROUPING) << container.name;
+        EXPECT_EQ(frame.name(), container.question ? settings.text(container.question) : L"")
+            << container.name;
+    }
 }
 
 // A screen reader's default action presses a button or selects an option as a click does,

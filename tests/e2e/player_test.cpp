@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -237,6 +238,23 @@ TEST_F(Player, ScrollBarsStepOnEveryClickAndEveryRepeat) {
     EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"10")));
     test::doubleClickAt(music, partsOf(music)[kRightArrow]);
     EXPECT_TRUE(becomes([&] { return window.text(L"Label7"); }, std::wstring(L"12")));
+}
+
+// The question's label is read before its answers but lies under them where it reaches
+// into them: a click on an option's circle there selects the option.
+TEST_F(Player, AClickOnAnOptionWhereItsQuestionsLabelReachesSelectsIt) {
+    const test::SettingsWindow window = start();
+    for (const auto& [group, label] : {std::pair{L"Option1", L"Label3"}, std::pair{L"Option4", L"Label10"}}) {
+        HWND option = window.control(group, 0);
+        RECT optionRect, labelRect, overlap;
+        GetWindowRect(option, &optionRect);
+        GetWindowRect(window.control(label), &labelRect);
+        ASSERT_TRUE(IntersectRect(&overlap, &optionRect, &labelRect)) << "the layout has the label reach in";
+        RECT client;
+        GetClientRect(option, &client);
+        test::clickAt(option, {4, client.bottom / 2});
+        EXPECT_TRUE(becomes([&] { return window.checked(group, 0); }, true)) << group;
+    }
 }
 
 // The boxes belong to the settings window even when a press arrives while the window is
