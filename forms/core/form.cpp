@@ -134,14 +134,14 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         onFocus(reinterpret_cast<HWND>(wParam));
         return 0;
-    case WM_DPICHANGED: {
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        applyDpi(HIWORD(wParam));
-        const SIZE size = outerSize(dpi_);
-        SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, size.cx, size.cy,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+    case WM_GETDPISCALEDSIZE: // the size to suggest, so that a dragged window stays under the cursor
+        *reinterpret_cast<SIZE*>(lParam) = outerSize(static_cast<UINT>(wParam));
+        return TRUE;
+    case WM_DPICHANGED:
+        applyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
+        // Windows keeps the old pixels of what did not move; all of it is new.
+        RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
         return 0;
-    }
     case WM_DESTROY:
         onDestroyed();
         return 0;
@@ -223,14 +223,17 @@ void Form::destroyIcons() {
             DestroyIcon(std::exchange(icon, nullptr));
 }
 
-// Sizes the client area and every control for the DPI, with the form's font at that DPI.
-void Form::applyDpi(UINT dpi) {
+// Sizes the client area and every control for the DPI, with the form's font at that DPI; in
+// the rectangle given, as the system suggests it, in one step.
+void Form::applyDpi(UINT dpi, const RECT* placed) {
     HFONT oldFont = font_;
     dpi_ = dpi;
     font_ = createFormFont(dpi_, fontFace_);
     toolTips_->setFont(font_);
     const SIZE size = outerSize(dpi_);
-    SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT at = placed ? *placed : RECT{0, 0, size.cx, size.cy};
+    SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE));
     for (const auto& control : controls_)
         control->relayout(dpi_, font_);
     if (oldFont)

@@ -88,7 +88,7 @@ class Form : public ControlCollection, public WindowObject {
     void stackControlsInReadingOrder();
     void setIcon();
     void destroyIcons();
-    void applyDpi(UINT dpi);
+    void applyDpi(UINT dpi, const RECT* placed = nullptr);
     std::wstring shownText() const;
     void onDestroyed();
     void onActivate(bool active);

@@ -11,6 +11,7 @@ constexpr wchar_t kObjectProperty[] = L"TrovaneObject";
 void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_HREDRAW | CS_VREDRAW; // a new size is drawn anew, not copied
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);

@@ -5,7 +5,8 @@
 namespace forms {
 
 // Registers a window class of the program, with the arrow cursor and a background
-// brush (nullptr when the window paints all of itself); once registered, nothing.
+// brush (nullptr when the window paints all of itself), drawn anew whenever its size
+// changes; once registered, nothing.
 void registerWindowClass(const wchar_t* name, WNDPROC procedure, HBRUSH background);
 
 // Whether a window is of the class: its whole name, letter case ignored.

@@ -3,12 +3,15 @@
 
 #include "forms/core/application.h"
 #include "forms/platform/dpi.h"
+#include "tests/support/test_support.h"
 #include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
 #include "ui/trovane_main.h"
 
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 
@@ -97,6 +100,9 @@ TEST_F(Layout, MovedToAnotherDpiTheWindowAndEveryControlFollow) {
     SendMessageW(form.hwnd(), WM_DPICHANGED, MAKEWPARAM(otherDpi, otherDpi),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(form.dpi(), otherDpi);
+    RECT placed;
+    GetWindowRect(form.hwnd(), &placed);
+    EXPECT_TRUE(EqualRect(&placed, &suggested)) << "the suggested rectangle, as it is";
     expectLayoutRows(form, otherDpi);
     for (int i = 0; i < form.count(); ++i)
         if (const auto* captioned = dynamic_cast<forms::CaptionedControl*>(&form.controls(i))) {
@@ -104,6 +110,65 @@ TEST_F(Layout, MovedToAnotherDpiTheWindowAndEveryControlFollow) {
             EXPECT_EQ(font.lfHeight, forms::messageFont(otherDpi).lfHeight);
             EXPECT_EQ(font.lfFaceName, face);
         }
+}
+
+// The client area's pixels as the window shows them.
+std::string clientPixels(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    HDC shown = GetDC(window);
+    HDC copy = CreateCompatibleDC(shown);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(shown, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ before = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, client.right, client.bottom, shown, 0, 0, SRCCOPY);
+    const auto bytes = static_cast<std::size_t>(client.right * client.bottom * 4);
+    std::string pixels(static_cast<const char*>(bits), bytes);
+    SelectObject(copy, before);
+    DeleteObject(bitmap);
+    DeleteDC(copy);
+    ReleaseDC(window, shown);
+    return pixels;
+}
+
+// A window dragged to a monitor of another DPI and back: it suggests its size at each DPI,
+// takes the rectangle that the system then suggests in one step, and looks exactly as a
+// window started at that DPI, every pixel redrawn. Only Windows can make the pixels differ
+// without the redraw: it copies a moved window's old pixels, and Wine, with one DPI for
+// every monitor, redraws the window whole.
+TEST_F(Layout, AfterADpiChangeTheWindowLooksAsOneStartedAtThatDpi) {
+    const UINT dpi = form.dpi(), otherDpi = dpi == 96 ? 144 : 96;
+    ShowWindow(form.hwnd(), SW_SHOWNOACTIVATE);
+    test::pumpMessages(300);
+    RECT started;
+    GetWindowRect(form.hwnd(), &started);
+    const std::string expected = clientPixels(form.hwnd());
+    ASSERT_NE(expected.find_first_not_of(expected.front()), std::string::npos) << "nothing was shown";
+    ShowWindow(form.hwnd(), SW_HIDE);
+
+    Trovane_Config moved;
+    moved.create();
+    moved.fitFont();
+    SetWindowPos(moved.hwnd(), nullptr, started.left, started.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(moved.hwnd(), SW_SHOWNOACTIVATE);
+    test::pumpMessages(300);
+    for (const UINT to : {otherDpi, dpi}) {
+        SIZE suggested{};
+        EXPECT_TRUE(
+            SendMessageW(moved.hwnd(), WM_GETDPISCALEDSIZE, to, reinterpret_cast<LPARAM>(&suggested)));
+        RECT placed{started.left, started.top, started.left + suggested.cx, started.top + suggested.cy};
+        SendMessageW(moved.hwnd(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&placed));
+        test::pumpMessages(300);
+        RECT now;
+        GetWindowRect(moved.hwnd(), &now);
+        EXPECT_TRUE(EqualRect(&now, &placed)) << "at " << to << " DPI";
+    }
+    RECT back;
+    GetWindowRect(moved.hwnd(), &back);
+    EXPECT_TRUE(EqualRect(&back, &started));
+    EXPECT_TRUE(clientPixels(moved.hwnd()) == expected) << "the window back at its DPI differs";
 }
 
 TEST_F(Layout, Frame6AndTheThirdBattleButtonLieInFront) {
