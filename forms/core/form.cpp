@@ -53,7 +53,6 @@ void Form::create() {
     createWindow();
     ++loadedForms;
     toolTips_ = std::make_unique<ToolTips>(hwnd_);
-    setIcon();
     applyDpi(windowDpi(hwnd_));
     createControls();
     if (FormControl* first = initialFocus())
@@ -205,15 +204,19 @@ void Form::stackControlsInReadingOrder() {
     }
 }
 
+// The icon's images of the sizes that the window's DPI asks for (the icon holds them all).
 void Form::setIcon() {
     if (!spec_.icon)
         return;
     for (const auto& [which, metric] :
          {std::pair<WPARAM, int>{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
-        const int size = GetSystemMetrics(metric);
-        icons_[which] = static_cast<HICON>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon), IMAGE_ICON, size, size, 0));
+        const int size = systemMetric(metric, dpi_);
+        const HICON previous = std::exchange(
+            icons_[which], static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon),
+                                                         IMAGE_ICON, size, size, 0)));
         SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icons_[which]));
+        if (previous)
+            DestroyIcon(previous);
     }
 }
 
@@ -230,6 +233,7 @@ void Form::applyDpi(UINT dpi, const RECT* placed) {
     dpi_ = dpi;
     font_ = createFormFont(dpi_, fontFace_);
     toolTips_->setFont(font_);
+    setIcon();
     const SIZE size = outerSize(dpi_);
     const RECT at = placed ? *placed : RECT{0, 0, size.cx, size.cy};
     SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,

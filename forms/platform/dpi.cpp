@@ -42,6 +42,13 @@ RECT outerRectForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi) {
     return rect;
 }
 
+int systemMetric(int index, UINT dpi) {
+    static const auto metricForDpi = userProc<int(WINAPI*)(int, UINT)>("GetSystemMetricsForDpi");
+    if (metricForDpi)
+        return metricForDpi(index, dpi);
+    return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
 LOGFONTW messageFont(UINT dpi) {
     static const auto parametersForDpi =
         userProc<BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT)>("SystemParametersInfoForDpi");

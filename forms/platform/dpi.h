@@ -15,6 +15,9 @@ int twipsToPixels(int twips, UINT dpi);
 // Outer window rectangle (at 0,0) whose client area is the given size at the given DPI.
 RECT outerRectForClient(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
 
+// A system metric (GetSystemMetrics) at the given DPI.
+int systemMetric(int index, UINT dpi);
+
 // The system's message font at the given DPI.
 LOGFONTW messageFont(UINT dpi);
 

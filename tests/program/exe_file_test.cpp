@@ -13,6 +13,7 @@
 
 #include <cstring>
 #include <set>
+#include <vector>
 
 namespace {
 
@@ -46,19 +47,24 @@ TEST(ExeFile, VersionBlockIsSimplifiedChineseWithTheProgramsNames) {
     EXPECT_EQ(versionString(block, L"OriginalFilename"), L"Trovane_Config.exe");
 }
 
-TEST(ExeFile, CarriesOne32PixelIconAndTheSplashPicture) {
+// The icon's images, one for each size that Windows asks for from 100 % to 200 % and that
+// Explorer's largest view shows: 256 is written as 0 in the group.
+TEST(ExeFile, CarriesTheIconInEverySizeAndTheSplashPicture) {
     HMODULE exe =
         LoadLibraryExW(exePath().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     ASSERT_TRUE(exe);
     HRSRC group =
         FindResourceW(exe, MAKEINTRESOURCEW(IDI_TROVANE_CONFIG), MAKEINTRESOURCEW(14)); // RT_GROUP_ICON
     ASSERT_TRUE(group);
-    const auto* header = static_cast<const WORD*>(LockResource(LoadResource(exe, group)));
-    EXPECT_EQ(header[2], 1) << "one image";
-    const auto* entry = reinterpret_cast<const BYTE*>(header + 3);
-    EXPECT_EQ(entry[0], 32);
-    EXPECT_EQ(entry[1], 32);
-    EXPECT_EQ(*reinterpret_cast<const WORD*>(entry + 6), 24) << "bits per pixel";
+    const auto* header = static_cast<const BYTE*>(LockResource(LoadResource(exe, group)));
+    std::vector<int> sizes;
+    for (WORD image = 0; image < *reinterpret_cast<const WORD*>(header + 4); ++image) {
+        const BYTE* entry = header + 6 + 14 * image; // GRPICONDIRENTRY
+        EXPECT_EQ(entry[0], entry[1]) << "square";
+        EXPECT_EQ(*reinterpret_cast<const WORD*>(entry + 6), 24) << "bits per pixel";
+        sizes.push_back(entry[0] == 0 ? 256 : entry[0]);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
     HRSRC picture = FindResourceW(exe, MAKEINTRESOURCEW(IDR_SPLASH_PICTURE), MAKEINTRESOURCEW(10));
     ASSERT_TRUE(picture);
     const auto* jpeg = static_cast<const unsigned char*>(LockResource(LoadResource(exe, picture)));

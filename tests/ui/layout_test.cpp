@@ -37,6 +37,24 @@ forms::FormControl& named(const Trovane_Config& form, std::wstring_view name,
     throw std::runtime_error("no such control");
 }
 
+// The width of the window's big or small icon.
+int iconSize(HWND window, WPARAM which) {
+    ICONINFO info{};
+    if (!GetIconInfo(reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, which, 0)), &info))
+        return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor, sizeof bitmap, &bitmap);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+}
+
+// The window's icons are the images of the sizes that its DPI asks for, from the icon's own.
+void expectIconsFor(HWND window, UINT dpi) {
+    EXPECT_EQ(iconSize(window, ICON_BIG), GetSystemMetricsForDpi(SM_CXICON, dpi)) << dpi << " DPI";
+    EXPECT_EQ(iconSize(window, ICON_SMALL), GetSystemMetricsForDpi(SM_CXSMICON, dpi)) << dpi << " DPI";
+}
+
 class Layout : public testing::Test {
   protected:
     void SetUp() override {
@@ -59,7 +77,7 @@ TEST_F(Layout, WindowHasTheFixedClientAreaAndFrame) {
     wchar_t title[64];
     GetWindowTextW(form.hwnd(), title, 64);
     EXPECT_STREQ(title, kProgramTitle);
-    EXPECT_NE(SendMessageW(form.hwnd(), WM_GETICON, ICON_BIG, 0), 0);
+    expectIconsFor(form.hwnd(), form.dpi());
 }
 
 // Every control in its container, at its place and size for the DPI, with its caption.
@@ -103,6 +121,7 @@ TEST_F(Layout, MovedToAnotherDpiTheWindowAndEveryControlFollow) {
     RECT placed;
     GetWindowRect(form.hwnd(), &placed);
     EXPECT_TRUE(EqualRect(&placed, &suggested)) << "the suggested rectangle, as it is";
+    expectIconsFor(form.hwnd(), otherDpi);
     expectLayoutRows(form, otherDpi);
     for (int i = 0; i < form.count(); ++i)
         if (const auto* captioned = dynamic_cast<forms::CaptionedControl*>(&form.controls(i))) {
