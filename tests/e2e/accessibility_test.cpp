@@ -398,12 +398,18 @@ TEST_F(Accessibility, EachControlIsOneObjectWithOnlyItsOwnInterfaces) {
 // What a UI Automation client reads of each control through its bridge from the control's
 // accessible object: the control type of its role, and its name. Windows has the client, and
 // Wine since version 10; older Wines have none, and the test is skipped there.
-TEST_F(Accessibility, UiAutomationSeesEachControlsTypeAndName) {
-    if (const std::string missing = UiaClient::missing(); !missing.empty())
-        GTEST_SKIP() << missing;
+class AccessibilityThroughUiAutomation : public Accessibility {
+  protected:
+    void SetUp() override {
+        Accessibility::SetUp();
+        if (const std::string missing = UiaClient::missing(); !missing.empty())
+            GTEST_SKIP() << missing;
+        ASSERT_TRUE(uia.loaded());
+    }
     const UiaClient uia;
-    ASSERT_TRUE(uia.loaded());
+};
 
+TEST_F(AccessibilityThroughUiAutomation, SeesEachControlsTypeAndName) {
     HWND window = startOnTheWorkedExample();
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
@@ -467,11 +473,7 @@ std::vector<HWND> uiaChildren(const UiaClient& uia, HWND container) {
     return windows;
 }
 
-TEST_F(Accessibility, UiAutomationWalksTheControlsInTheSameReadingOrder) {
-    if (const std::string missing = UiaClient::missing(); !missing.empty())
-        GTEST_SKIP() << missing;
-    const UiaClient uia;
-    ASSERT_TRUE(uia.loaded());
+TEST_F(AccessibilityThroughUiAutomation, WalksTheControlsInTheSameReadingOrder) {
     HWND window = startOnTheWorkedExample();
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
