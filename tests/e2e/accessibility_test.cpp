@@ -27,62 +27,13 @@
 
 namespace {
 
-// UI Automation's flat client API, loaded from the system's uiautomationcore.dll; Windows
-// has it, and Wine since version 10 (older Wines have no client).
+// UI Automation's flat client API, loaded from the system's uiautomationcore.dll.
 using UiaNode = void*;
-struct UiaCondition {
-    int type = 0; // ConditionType_True: every element, the raw view
-};
-struct UiaCacheRequest {
-    UiaCondition* view;
-    int scope = 1; // TreeScope_Element
-    int* properties = nullptr;
-    int propertyCount = 0;
-    int* patterns = nullptr;
-    int patternCount = 0;
-    int mode = 1; // AutomationElementMode_Full
-};
-constexpr int kUiaNextSibling = 1, kUiaFirstChild = 3;
-class UiaClient {
-    HMODULE core_ = LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-    template <typename Function> Function function(const char* name) const {
-        return core_ ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(core_, name)))
-                     : nullptr;
-    }
-
-  public:
-    using NodeFromHandle = HRESULT(WINAPI*)(HWND, UiaNode*);
-    using PropertyValue = HRESULT(WINAPI*)(UiaNode, int, VARIANT*);
-    using Release = BOOL(WINAPI*)(UiaNode);
-    using Navigate = HRESULT(WINAPI*)(UiaNode, int, UiaCondition*, UiaCacheRequest*, SAFEARRAY**, BSTR*);
-    using NodeFromVariant = HRESULT(WINAPI*)(VARIANT*, UiaNode*);
-
-    UiaClient() = default;
-    ~UiaClient() {
-        if (core_)
-            FreeLibrary(core_);
-    }
-    UiaClient(const UiaClient&) = delete;
-    UiaClient& operator=(const UiaClient&) = delete;
-    // Why this system has no client; empty where it has one.
-    static std::string missing() {
-        const auto wineVersion = reinterpret_cast<const char* (*)()>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
-        if (wineVersion && std::atoi(wineVersion()) < 10)
-            return std::string("Wine ") + wineVersion() + " has no UI Automation client";
-        return {};
-    }
-    bool loaded() const { return nodeFromHandle && propertyValue && release && navigate && nodeFromVariant; }
-
-    const NodeFromHandle nodeFromHandle = function<NodeFromHandle>("UiaNodeFromHandle");
-    const PropertyValue propertyValue = function<PropertyValue>("UiaGetPropertyValue");
-    const Release release = function<Release>("UiaNodeRelease");
-    const Navigate navigate = function<Navigate>("UiaNavigate");
-    const NodeFromVariant nodeFromVariant = function<NodeFromVariant>("UiaHUiaNodeFromVariant");
-};
+using UiaNodeFromHandle = HRESULT(WINAPI*)(HWND, UiaNode*);
+using UiaGetPropertyValue = HRESULT(WINAPI*)(UiaNode, int, VARIANT*);
+using UiaNodeRelease = BOOL(WINAPI*)(UiaNode);
 constexpr int kUiaControlTypeProperty = 30003;
 constexpr int kUiaNameProperty = 30005;
-constexpr int kUiaNativeWindowHandleProperty = 30020;
 constexpr LONG kUiaButton = 50000, kUiaRadioButton = 50013, kUiaScrollBar = 50014, kUiaText = 50020;
 
 struct Expected {
@@ -276,55 +227,44 @@ std::vector<HWND> accessibleChildren(HWND container) {
 // top level the frames come first (Frame6, in front of Frame5, before it), then the run
 // button before the save button. The covered Option4(1) stays behind Option4(2). Each frame
 // is a group, named by its question where it holds one.
-struct Named {
-    const wchar_t* name;
-    int index = forms::kNotAnArray;
-};
-struct Container {
-    const wchar_t* name; // nullptr for the window itself
-    const wchar_t* question;
-    std::vector<Named> children;
-};
-// Each container's controls in reading order.
-const Container kReadingOrder[] = {
-    {nullptr, nullptr, {{L"Frame6"}, {L"Frame5"}, {L"Command2"}, {L"Command1"}}},
-    {L"Frame5", nullptr, {{L"Frame1"}, {L"Frame2"}, {L"Frame3"}, {L"Frame4"}}},
-    {L"Frame1", L"Label3", {{L"Label3"}, {L"Option1", 0}, {L"Option1", 1}}},
-    {L"Frame2", L"Label4", {{L"Label4"}, {L"Option3", 0}, {L"Option3", 1}}},
-    {L"Frame3", L"Label5", {{L"Label5"}, {L"Option2", 0}, {L"Option2", 1}}},
-    {L"Frame4",
-     nullptr,
-     {{L"Label2"},
-      {L"HScroll1"},
-      {L"Label7"},
-      {L"Label1"},
-      {L"HScroll2"},
-      {L"Label8"},
-      {L"Label6"},
-      {L"HScroll3"},
-      {L"Label9"}}},
-    {L"Frame6", L"Label10", {{L"Label10"}, {L"Option4", 0}, {L"Option4", 2}, {L"Option4", 1}}},
-};
-
-HWND containerWindow(const test::SettingsWindow& settings, const Container& container) {
-    return container.name ? settings.control(container.name) : settings.window();
-}
-
-std::vector<HWND> childWindows(const test::SettingsWindow& settings, const Container& container) {
-    std::vector<HWND> windows;
-    for (const Named& child : container.children)
-        windows.push_back(settings.control(child.name, child.index));
-    return windows;
-}
-
 TEST_F(Accessibility, AScreenReaderMeetsTheControlsInReadingOrderAndTheFramesAsGroups) {
     HWND window = startOnTheWorkedExample();
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
-    for (const Container& container : kReadingOrder) {
-        HWND shown = containerWindow(settings, container);
-        EXPECT_EQ(accessibleChildren(shown), childWindows(settings, container))
-            << (container.name ? container.name : L"the window");
+    struct Named {
+        const wchar_t* name;
+        int index = forms::kNotAnArray;
+    };
+    struct Container {
+        const wchar_t* name; // nullptr for the window itself
+        const wchar_t* question;
+        std::vector<Named> children;
+    };
+    const Container containers[] = {
+        {nullptr, nullptr, {{L"Frame6"}, {L"Frame5"}, {L"Command2"}, {L"Command1"}}},
+        {L"Frame5", nullptr, {{L"Frame1"}, {L"Frame2"}, {L"Frame3"}, {L"Frame4"}}},
+        {L"Frame1", L"Label3", {{L"Label3"}, {L"Option1", 0}, {L"Option1", 1}}},
+        {L"Frame2", L"Label4", {{L"Label4"}, {L"Option3", 0}, {L"Option3", 1}}},
+        {L"Frame3", L"Label5", {{L"Label5"}, {L"Option2", 0}, {L"Option2", 1}}},
+        {L"Frame4",
+         nullptr,
+         {{L"Label2"},
+          {L"HScroll1"},
+          {L"Label7"},
+          {L"Label1"},
+          {L"HScroll2"},
+          {L"Label8"},
+          {L"Label6"},
+          {L"HScroll3"},
+          {L"Label9"}}},
+        {L"Frame6", L"Label10", {{L"Label10"}, {L"Option4", 0}, {L"Option4", 2}, {L"Option4", 1}}},
+    };
+    for (const Container& container : containers) {
+        HWND shown = container.name ? settings.control(container.name) : window;
+        std::vector<HWND> expected;
+        for (const Named& child : container.children)
+            expected.push_back(settings.control(child.name, child.index));
+        EXPECT_EQ(accessibleChildren(shown), expected) << (container.name ? container.name : L"the window");
         if (!container.name)
             continue;
         const Accessible frame(shown);
@@ -398,29 +338,32 @@ TEST_F(Accessibility, EachControlIsOneObjectWithOnlyItsOwnInterfaces) {
 // What a UI Automation client reads of each control through its bridge from the control's
 // accessible object: the control type of its role, and its name. Windows has the client, and
 // Wine since version 10; older Wines have none, and the test is skipped there.
-class AccessibilityThroughUiAutomation : public Accessibility {
-  protected:
-    void SetUp() override {
-        Accessibility::SetUp();
-        if (const std::string missing = UiaClient::missing(); !missing.empty())
-            GTEST_SKIP() << missing;
-        ASSERT_TRUE(uia.loaded());
-    }
-    const UiaClient uia;
-};
+TEST_F(Accessibility, UiAutomationSeesEachControlsTypeAndName) {
+    const auto wineVersion = reinterpret_cast<const char* (*)()>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
+    if (wineVersion && std::atoi(wineVersion()) < 10)
+        GTEST_SKIP() << "Wine " << wineVersion() << " has no UI Automation client";
+    HMODULE core = LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    ASSERT_TRUE(core);
+    const auto nodeFromHandle = reinterpret_cast<UiaNodeFromHandle>(
+        reinterpret_cast<void*>(GetProcAddress(core, "UiaNodeFromHandle")));
+    const auto propertyValue = reinterpret_cast<UiaGetPropertyValue>(
+        reinterpret_cast<void*>(GetProcAddress(core, "UiaGetPropertyValue")));
+    const auto release =
+        reinterpret_cast<UiaNodeRelease>(reinterpret_cast<void*>(GetProcAddress(core, "UiaNodeRelease")));
+    ASSERT_TRUE(nodeFromHandle && propertyValue && release);
 
-TEST_F(AccessibilityThroughUiAutomation, SeesEachControlsTypeAndName) {
     HWND window = startOnTheWorkedExample();
     ASSERT_TRUE(window);
     const test::SettingsWindow settings(window);
     for (const Expected& expected : kControls) {
         UiaNode node = nullptr;
-        ASSERT_EQ(uia.nodeFromHandle(settings.control(expected.control, expected.index), &node), S_OK);
+        ASSERT_EQ(nodeFromHandle(settings.control(expected.control, expected.index), &node), S_OK);
         VARIANT type, name;
         VariantInit(&type);
         VariantInit(&name);
-        EXPECT_EQ(uia.propertyValue(node, kUiaControlTypeProperty, &type), S_OK);
-        EXPECT_EQ(uia.propertyValue(node, kUiaNameProperty, &name), S_OK);
+        EXPECT_EQ(propertyValue(node, kUiaControlTypeProperty, &type), S_OK);
+        EXPECT_EQ(propertyValue(node, kUiaNameProperty, &name), S_OK);
         const LONG expectedType = expected.role == ROLE_SYSTEM_PUSHBUTTON    ? kUiaButton
                                   : expected.role == ROLE_SYSTEM_RADIOBUTTON ? kUiaRadioButton
                                   : expected.role == ROLE_SYSTEM_SCROLLBAR   ? kUiaScrollBar
@@ -431,55 +374,9 @@ TEST_F(AccessibilityThroughUiAutomation, SeesEachControlsTypeAndName) {
             << describe(expected);
         VariantClear(&type);
         VariantClear(&name);
-        uia.release(node);
+        release(node);
     }
-}
-
-// The window's element in UI Automation's raw view, walked from first child to next sibling:
-// the same reading order as through MSAA.
-std::vector<HWND> uiaChildren(const UiaClient& uia, HWND container) {
-    UiaNode parent = nullptr;
-    if (FAILED(uia.nodeFromHandle(container, &parent)))
-        return {};
-    UiaCondition everything;
-    UiaCacheRequest request{&everything};
-    std::vector<HWND> windows;
-    UiaNode at = parent;
-    for (int direction = kUiaFirstChild; at; direction = kUiaNextSibling) {
-        SAFEARRAY* data = nullptr;
-        BSTR structure = nullptr;
-        UiaNode next = nullptr;
-        if (SUCCEEDED(uia.navigate(at, direction, &everything, &request, &data, &structure)) && data) {
-            LONG first[2] = {0, 0};
-            VARIANT element;
-            VariantInit(&element);
-            if (SUCCEEDED(SafeArrayGetElement(data, first, &element)))
-                uia.nodeFromVariant(&element, &next);
-            VariantClear(&element);
-            SafeArrayDestroy(data);
-        }
-        SysFreeString(structure);
-        if (at != parent)
-            uia.release(at);
-        if ((at = next)) {
-            VARIANT handle;
-            VariantInit(&handle);
-            uia.propertyValue(at, kUiaNativeWindowHandleProperty, &handle);
-            windows.push_back(handle.vt == VT_I4 ? reinterpret_cast<HWND>(static_cast<INT_PTR>(handle.lVal))
-                                                 : nullptr);
-        }
-    }
-    uia.release(parent);
-    return windows;
-}
-
-TEST_F(AccessibilityThroughUiAutomation, WalksTheControlsInTheSameReadingOrder) {
-    HWND window = startOnTheWorkedExample();
-    ASSERT_TRUE(window);
-    const test::SettingsWindow settings(window);
-    for (const Container& container : kReadingOrder)
-        EXPECT_EQ(uiaChildren(uia, containerWindow(settings, container)), childWindows(settings, container))
-            << (container.name ? container.name : L"the window");
+    FreeLibrary(core);
 }
 
 } // namespace
