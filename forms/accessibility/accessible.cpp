@@ -198,8 +198,8 @@ class AccessibleControl final : public IAccessible {
         HWND window = childWindow(window_, child);
         if (!window || !accessibilityFunctions().objectFromWindow)
             return standard_->get_accChild(child, found);
-        return accessibilityFunctions().objectFromWindow(window, static_cast<DWORD>(OBJID_WINDOW),
-                                                         __uuidof(IDispatch), reinterpret_cast<void**>(found));
+        return accessibilityFunctions().objectFromWindow(
+            window, static_cast<DWORD>(OBJID_WINDOW), __uuidof(IDispatch), reinterpret_cast<void**>(found));
     }
     HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
         return standard_->get_accHelp(child, help);

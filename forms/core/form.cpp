@@ -211,9 +211,10 @@ void Form::setIcon() {
     for (const auto& [which, metric] :
          {std::pair<WPARAM, int>{ICON_BIG, SM_CXICON}, {ICON_SMALL, SM_CXSMICON}}) {
         const int size = systemMetric(metric, dpi_);
-        const HICON previous = std::exchange(
-            icons_[which], static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(spec_.icon),
-                                                         IMAGE_ICON, size, size, 0)));
+        const HICON previous =
+            std::exchange(icons_[which], static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                                       MAKEINTRESOURCEW(spec_.icon),
+                                                                       IMAGE_ICON, size, size, 0)));
         SendMessageW(hwnd_, WM_SETICON, which, reinterpret_cast<LPARAM>(icons_[which]));
         if (previous)
             DestroyIcon(previous);
