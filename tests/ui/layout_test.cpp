@@ -3,7 +3,9 @@
 
 #include "forms/core/application.h"
 #include "forms/platform/dpi.h"
+#include "tests/support/form_view.h"
 #include "tests/support/test_support.h"
+#include "tests/ui/layout_rows.h"
 #include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_config_layout.h"
@@ -15,27 +17,10 @@
 
 namespace {
 
-// At the system's DPI by default, which the Environment test checks is the group's.
-int pixels(int twips, UINT dpi = GetDpiForSystem()) {
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
-}
-
-RECT rectInParent(HWND window) {
-    RECT rect;
-    GetWindowRect(window, &rect);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
-forms::FormControl& named(const Trovane_Config& form, std::wstring_view name,
-                          int index = forms::kNotAnArray) {
-    for (int i = 0; i < form.count(); ++i) {
-        auto& control = dynamic_cast<forms::FormControl&>(form.controls(i));
-        if (control.name() == name && control.index() == index)
-            return control;
-    }
-    throw std::runtime_error("no such control");
-}
+using test::clientPixels;
+using test::expectLayoutRows;
+using test::named;
+using test::pixels;
 
 // The width of the window's big or small icon.
 int iconSize(HWND window, WPARAM which) {
@@ -80,26 +65,6 @@ TEST_F(Layout, WindowHasTheFixedClientAreaAndFrame) {
     expectIconsFor(form.hwnd(), form.dpi());
 }
 
-// Every control in its container, at its place and size for the DPI, with its caption.
-void expectLayoutRows(const Trovane_Config& form, UINT dpi) {
-    ASSERT_EQ(form.count(), 30);
-    for (const forms::ControlSpec& row : trovane_config_layout::controls) {
-        SCOPED_TRACE(std::wstring(row.name) + L"(" + std::to_wstring(row.index) + L")");
-        const forms::FormControl& control = named(form, row.name, row.index);
-        HWND expectedParent = row.container.empty() ? form.hwnd() : named(form, row.container).hwnd();
-        EXPECT_EQ(GetParent(control.hwnd()), expectedParent);
-        const RECT rect = rectInParent(control.hwnd());
-        EXPECT_EQ(rect.left, pixels(row.rect.left, dpi));
-        EXPECT_EQ(rect.top, pixels(row.rect.top, dpi));
-        EXPECT_EQ(rect.right - rect.left, pixels(row.rect.width, dpi));
-        EXPECT_EQ(rect.bottom - rect.top, pixels(row.rect.height, dpi));
-        wchar_t text[64];
-        GetWindowTextW(control.hwnd(), text, 64);
-        EXPECT_EQ(std::wstring_view(text), row.caption);
-        EXPECT_EQ((GetWindowLongPtrW(control.hwnd(), GWL_STYLE) & WS_VISIBLE) != 0, row.visible);
-    }
-}
-
 LOGFONTW fontOf(HWND window) {
     LOGFONTW font{};
     GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), sizeof font, &font);
@@ -129,27 +94,6 @@ TEST_F(Layout, MovedToAnotherDpiTheWindowAndEveryControlFollow) {
             EXPECT_EQ(font.lfHeight, forms::messageFont(otherDpi).lfHeight);
             EXPECT_EQ(font.lfFaceName, face);
         }
-}
-
-// The client area's pixels as the window shows them.
-std::string clientPixels(HWND window) {
-    RECT client;
-    GetClientRect(window, &client);
-    HDC shown = GetDC(window);
-    HDC copy = CreateCompatibleDC(shown);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(shown, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ before = SelectObject(copy, bitmap);
-    BitBlt(copy, 0, 0, client.right, client.bottom, shown, 0, 0, SRCCOPY);
-    const auto bytes = static_cast<std::size_t>(client.right * client.bottom * 4);
-    std::string pixels(static_cast<const char*>(bits), bytes);
-    SelectObject(copy, before);
-    DeleteObject(bitmap);
-    DeleteDC(copy);
-    ReleaseDC(window, shown);
-    return pixels;
 }
 
 // A window dragged to a monitor of another DPI and back: it suggests its size at each DPI,
