@@ -9,7 +9,8 @@ constexpr forms::FormSpec kForm{.caption = kSplashTitle,
                                 .border = forms::BorderStyle::None,
                                 .clientWidth = 5085,
                                 .clientHeight = 2760,
-                                .navigable = false};
+                                .navigable = false,
+                                .growsWithText = false};
 
 // clang-format off
 constexpr forms::ControlSpec kLayout[] = {

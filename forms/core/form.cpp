@@ -4,6 +4,7 @@
 #include "forms/core/reading_order.h"
 #include "forms/platform/dpi.h"
 #include "forms/platform/fonts.h"
+#include "forms/platform/screen.h"
 #include "forms/platform/window_class.h"
 
 #include <map>
@@ -16,11 +17,13 @@ namespace {
 
 int loadedForms = 0;
 
-POINT centredOnScreen(SIZE size) {
-    RECT work;
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    return {work.left + (work.right - work.left - size.cx) / 2,
-            work.top + (work.bottom - work.top - size.cy) / 2};
+POINT centredIn(const RECT& area, SIZE size) {
+    return {area.left + (area.right - area.left - size.cx) / 2,
+            area.top + (area.bottom - area.top - size.cy) / 2};
+}
+
+HMONITOR monitorOf(HWND window) {
+    return MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
 }
 
 } // namespace
@@ -133,13 +136,16 @@ LRESULT Form::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETFOCUS:
         onFocus(reinterpret_cast<HWND>(wParam));
         return 0;
-    case WM_GETDPISCALEDSIZE: // the size to suggest, so that a dragged window stays under the cursor
-        *reinterpret_cast<SIZE*>(lParam) = outerSize(static_cast<UINT>(wParam));
+    case WM_GETDPISCALEDSIZE: { // the size to suggest, so that a dragged window stays under the cursor
+        const auto dpi = static_cast<UINT>(wParam);
+        *reinterpret_cast<SIZE*>(lParam) = outerSize(dpi, scaleAt(dpi, monitorOf(hwnd_)).layoutDpi);
         return TRUE;
+    }
     case WM_DPICHANGED:
         applyDpi(HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
-        // Windows keeps the old pixels of what did not move; all of it is new.
-        RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        return 0;
+    case WM_SETTINGCHANGE:
+        onSettingChange();
         return 0;
     case WM_DESTROY:
         onDestroyed();
@@ -161,16 +167,38 @@ DWORD Form::windowStyle() const {
     return frame | WS_CLIPCHILDREN;
 }
 
-// The window's outer size at the DPI, for its client area in twips.
-SIZE Form::outerSize(UINT dpi) const {
-    const SIZE client{twipsToPixels(spec_.clientWidth, dpi), twipsToPixels(spec_.clientHeight, dpi)};
+// The layout's scale at the DPI for the player's text size, within the monitor's work area.
+FormScale Form::scaleAt(UINT dpi, HMONITOR monitor) const {
+    const LONG fontHeight = messageFont(dpi).lfHeight;
+    if (!spec_.growsWithText)
+        return {dpi, fontHeight};
+    const RECT work = workAreaOf(monitor);
+    const RECT frame = outerRectForClient({0, 0}, windowStyle(), 0, dpi);
+    const SIZE room{(work.right - work.left) - (frame.right - frame.left),
+                    (work.bottom - work.top) - (frame.bottom - frame.top)};
+    return scaleForTextSize(dpi, fontHeight, {spec_.clientWidth, spec_.clientHeight}, room);
+}
+
+// The window's outer size at the DPI, for its client area in twips laid out at layoutDpi.
+SIZE Form::outerSize(UINT dpi, UINT layoutDpi) const {
+    const SIZE client{twipsToPixels(spec_.clientWidth, layoutDpi),
+                      twipsToPixels(spec_.clientHeight, layoutDpi)};
     const RECT outer = outerRectForClient(client, windowStyle(), 0, dpi);
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
 
+// The window's rectangle at the size, where it is, moved within its monitor's work area.
+RECT Form::keptOnScreen(SIZE size) const {
+    RECT now;
+    GetWindowRect(hwnd_, &now);
+    return keptWithin({now.left, now.top, now.left + size.cx, now.top + size.cy},
+                      workAreaOf(monitorOf(hwnd_)));
+}
+
 void Form::createWindow() {
-    const SIZE size = outerSize(systemDpi());
-    const POINT at = centredOnScreen(size);
+    const UINT dpi = systemDpi();
+    const SIZE size = outerSize(dpi, scaleAt(dpi, primaryMonitor()).layoutDpi);
+    const POINT at = centredIn(workAreaOf(primaryMonitor()), size);
     const std::wstring caption(spec_.caption);
     CreateWindowExW(0, kFormClass, caption.c_str(), windowStyle(), at.x, at.y, size.cx, size.cy, nullptr,
                     nullptr, GetModuleHandleW(nullptr), this);
@@ -184,7 +212,7 @@ void Form::createControls() {
     for (const auto& control : controls_) {
         const std::wstring_view container = control->spec().container;
         HWND parent = container.empty() ? hwnd_ : findControl(container, kNotAnArray)->hwnd();
-        control->create(parent, ++id, dpi_, font_, *toolTips_);
+        control->create(parent, ++id, scale_.layoutDpi, font_, *toolTips_);
     }
     stackControlsInReadingOrder();
 }
@@ -198,7 +226,7 @@ void Form::stackControlsInReadingOrder() {
         for (const ControlSpec* row : readingOrder(rows)) {
             FormControl& control = *findControl(row->name, row->index);
             SetWindowPos(control.hwnd(), above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-            control.leaveOverlaps(overlapsLeftTo(*row, rows), dpi_);
+            control.leaveOverlaps(overlapsLeftTo(*row, rows), scale_.layoutDpi);
             above = control.hwnd();
         }
     }
@@ -227,22 +255,32 @@ void Form::destroyIcons() {
             DestroyIcon(std::exchange(icon, nullptr));
 }
 
-// Sizes the client area and every control for the DPI, with the form's font at that DPI; in
-// the rectangle given, as the system suggests it, in one step.
+// Lays out the window and every control for the DPI and the player's text size, with the
+// form's font at that size; in the rectangle given, as the system suggests it, in one step,
+// or else where the window is, kept on screen. All of it is then drawn anew: Windows keeps
+// the old pixels of what did not move.
 void Form::applyDpi(UINT dpi, const RECT* placed) {
     HFONT oldFont = font_;
     dpi_ = dpi;
-    font_ = createFormFont(dpi_, fontFace_);
+    scale_ = scaleAt(dpi_, placed ? MonitorFromRect(placed, MONITOR_DEFAULTTONEAREST) : monitorOf(hwnd_));
+    font_ = createFormFont(dpi_, scale_.fontHeight, fontFace_);
     toolTips_->setFont(font_);
     setIcon();
-    const SIZE size = outerSize(dpi_);
-    const RECT at = placed ? *placed : RECT{0, 0, size.cx, size.cy};
+    const RECT at = placed ? *placed : keptOnScreen(outerSize(dpi_, scale_.layoutDpi));
     SetWindowPos(hwnd_, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE | (placed ? 0 : SWP_NOMOVE));
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     for (const auto& control : controls_)
-        control->relayout(dpi_, font_);
+        control->relayout(scale_.layoutDpi, font_);
     if (oldFont)
         DeleteObject(oldFont);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_ERASE | RDW_FRAME | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+// The player may have changed the text size, or the work area may have changed: whichever
+// setting it was, the window lays itself out again when its scale is no longer the same.
+void Form::onSettingChange() {
+    if (toolTips_ && scaleAt(dpi_, monitorOf(hwnd_)) != scale_)
+        applyDpi(dpi_);
 }
 
 void Form::fitFont() {

@@ -7,6 +7,7 @@
 #include "forms/core/control_collection.h"
 #include "forms/core/layout.h"
 #include "forms/core/navigation.h"
+#include "forms/core/text_size.h"
 #include "forms/core/tooltips.h"
 #include "forms/platform/fonts.h"
 
@@ -45,6 +46,9 @@ class Form : public ControlCollection, public WindowObject {
     bool isLoaded() const { return hwnd_ != nullptr; }
     HWND hwnd() const { return hwnd_; }
     UINT dpi() const { return dpi_; }
+    // The pixels per inch that the layout's twips are laid out at: the DPI, grown with the
+    // player's text size (forms/core/text_size.h).
+    UINT layoutDpi() const { return scale_.layoutDpi; }
 
     int count() const override { return static_cast<int>(controls_.size()); }
     Control& controls(int index) const override;
@@ -82,13 +86,16 @@ class Form : public ControlCollection, public WindowObject {
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     DWORD windowStyle() const;
-    SIZE outerSize(UINT dpi) const;
+    FormScale scaleAt(UINT dpi, HMONITOR monitor) const;
+    SIZE outerSize(UINT dpi, UINT layoutDpi) const;
+    RECT keptOnScreen(SIZE size) const;
     void createWindow();
     void createControls();
     void stackControlsInReadingOrder();
     void setIcon();
     void destroyIcons();
     void applyDpi(UINT dpi, const RECT* placed = nullptr);
+    void onSettingChange();
     std::wstring shownText() const;
     void onDestroyed();
     void onActivate(bool active);
@@ -116,6 +123,7 @@ class Form : public ControlCollection, public WindowObject {
     std::array<HICON, 2> icons_{}; // by ICON_SMALL and ICON_BIG, destroyed with the window
     std::wstring fontFace_;
     UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    FormScale scale_;
     std::unique_ptr<ToolTips> toolTips_;
     HWND lastFocus_ = nullptr;
     bool unloading_ = false;

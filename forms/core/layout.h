@@ -63,6 +63,9 @@ struct FormSpec {
     std::wstring_view startButton;
     // Whether the form takes navigation actions from the keys and the pad; the splash does not.
     bool navigable = true;
+    // Whether the layout grows with the player's text size (forms/core/text_size.h); a form
+    // that shows no text, only pictures, keeps its size.
+    bool growsWithText = true;
 };
 
 } // namespace forms

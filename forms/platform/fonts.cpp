@@ -113,8 +113,9 @@ std::wstring chooseFontFace(UINT dpi, std::wstring_view text, std::span<const wc
     return {};
 }
 
-HFONT createFormFont(UINT dpi, const std::wstring& face) {
-    const LOGFONTW font = withFace(messageFont(dpi), face);
+HFONT createFormFont(UINT dpi, LONG height, const std::wstring& face) {
+    LOGFONTW font = withFace(messageFont(dpi), face);
+    font.lfHeight = height;
     return CreateFontIndirectW(&font);
 }
 

@@ -32,7 +32,8 @@ std::wstring chooseFontFace(UINT dpi, std::wstring_view text, std::span<const wc
 // Loads the compiled-in font for this process, once; false when it cannot be loaded.
 bool loadCompiledInFont(const CompiledInFont& font);
 
-// The form's font at the DPI: the message font, in the face given unless that is empty.
-HFONT createFormFont(UINT dpi, const std::wstring& face);
+// The form's font at the DPI: the message font at the height given (lfHeight), in the face
+// given unless that is empty.
+HFONT createFormFont(UINT dpi, LONG height, const std::wstring& face);
 
 } // namespace forms

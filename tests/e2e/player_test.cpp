@@ -8,6 +8,7 @@
 #include "tests/support/program_run.h"
 #include "tests/support/settings_window.h"
 #include "tests/support/test_support.h"
+#include "tests/support/text_size.h"
 #include "ui/program_title.h"
 #include "ui/trovane_config.h"
 #include "ui/trovane_main.h"
@@ -255,6 +256,22 @@ TEST_F(Player, AClickOnAnOptionWhereItsQuestionsLabelReachesSelectsIt) {
         test::clickAt(option, {4, client.bottom / 2});
         EXPECT_TRUE(becomes([&] { return window.checked(group, 0); }, true)) << group;
     }
+}
+
+// A player who made text twice as big gets the window laid out twice as big, and clicks
+// land where the controls show.
+TEST_F(Player, AtTwiceTheTextSizeTheWindowGrowsWithTheTextAndTakesClicks) {
+    const test::TextSize twice(200);
+    const test::SettingsWindow window = start();
+    RECT client;
+    GetClientRect(window.window(), &client);
+    const int layoutDpi = 2 * static_cast<int>(GetDpiForSystem());
+    EXPECT_EQ(client.right, MulDiv(5460, layoutDpi, 1440));
+    EXPECT_EQ(client.bottom, MulDiv(5985, layoutDpi, 1440));
+    test::click(window.control(L"Option1", 0));
+    EXPECT_TRUE(becomes([&] { return window.checked(L"Option1", 0); }, true));
+    test::click(window.control(L"Option4", 0));
+    EXPECT_TRUE(becomes([&] { return window.checked(L"Option4", 0); }, true));
 }
 
 // The boxes belong to the settings window even when a press arrives while the window is

@@ -99,7 +99,8 @@ TEST(CompiledInFont, CoversEveryCaptionInBothScripts) {
     for (const forms::ControlSpec& row : trovane_config_layout::controls)
         text += std::wstring(row.caption) + gb_big5_api::localiseText(std::wstring(row.caption));
     gb_big5_api::SystemCharset = charset;
-    HFONT font = forms::createFormFont(GetDpiForSystem(), kFallbackFontFace);
+    HFONT font = forms::createFormFont(GetDpiForSystem(), forms::messageFont(GetDpiForSystem()).lfHeight,
+                                       kFallbackFontFace);
     EXPECT_EQ(faceOf(font), kFallbackFontFace) << "no other face stands in for it";
     EXPECT_TRUE(forms::fontCovers(font, text));
     DeleteObject(font);
