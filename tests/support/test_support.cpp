@@ -7,7 +7,6 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <stdexcept>
 
 namespace test {
@@ -60,11 +59,21 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+// Shares the file in every way, so that a test that reads it while the program saves it
+// neither stops the program's rename nor is stopped by it.
 std::string readFile(const std::wstring& path) {
-    std::ifstream file(std::filesystem::path(path), std::ios::binary);
-    if (!file)
-        throw std::runtime_error("cannot read a file");
-    return {std::istreambuf_iterator<char>(file), {}};
+    HANDLE file =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot read a file: error " + std::to_string(GetLastError()));
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &read, nullptr) && read > 0)
+        bytes.append(chunk, read);
+    CloseHandle(file);
+    return bytes;
 }
 
 void writeFile(const std::wstring& path, std::string_view bytes) {
