@@ -1,6 +1,7 @@
 // The settings window at the player's text sizes, in the prefix's DPI: every caption fits its
 // control, the layout grows with the font, and the window fits the screen.
 
+#include "forms/platform/screen.h"
 #include "tests/support/form_view.h"
 #include "tests/support/player.h"
 #include "tests/support/text_size.h"
@@ -23,13 +24,6 @@ UINT grownDpi(int percent) {
     const UINT dpi = GetDpiForSystem();
     return static_cast<UINT>(
         MulDiv(static_cast<int>(dpi), test::messageFontHeightAt(percent), test::messageFontHeightAt(100)));
-}
-
-RECT workAreaOf(HWND window) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
-    return info.rcWork;
 }
 
 LONG fontHeightOf(HWND control) {
@@ -60,7 +54,7 @@ void expectEveryCaptionFits(const Trovane_Config& form) {
 // Laid out at the grown DPI, or where that would not fit the work area, as large as fits:
 // less than a DPI step from its edge.
 void expectGrownToFit(const Trovane_Config& form, int percent) {
-    RECT window, work = workAreaOf(form.hwnd());
+    RECT window, work = forms::workAreaOf(MonitorFromWindow(form.hwnd(), MONITOR_DEFAULTTONEAREST));
     GetWindowRect(form.hwnd(), &window);
     EXPECT_GE(window.left, work.left);
     EXPECT_GE(window.top, work.top);
